@@ -71,6 +71,13 @@ inline constexpr int kMiddleButton = 4;
 inline constexpr int kDefaultPointer = 0;
 inline constexpr int kHourglassPointer = 11;
 
+struct Bounds {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+
 struct ScreenMetrics {
   double width = 0;   // twips
   double height = 0;  // twips
@@ -104,6 +111,8 @@ class Windowing {
   virtual void SetCaption(WindowId window, const std::string& caption) = 0;
   virtual void SetWindowBounds(WindowId window, double left, double top, double width,
                                double height) = 0;
+  // The whole window's place and size, as the system has it now.
+  virtual Bounds WindowBounds(WindowId window) = 0;
   virtual void ShowWindow(WindowId window) = 0;
   // Shows the window with its owner disabled and returns once it is hidden.
   virtual void ShowModal(WindowId window) = 0;

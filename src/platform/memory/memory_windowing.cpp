@@ -1,0 +1,214 @@
+#include "platform/memory/memory_windowing.h"
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+
+namespace tolmarin::platform::memory {
+
+namespace {
+
+// Frame and title bar, in pixels, as a classic fixed window has them.
+constexpr double kFramePixels = 3;
+constexpr double kTitlePixels = 19;
+constexpr double kPictureBorderPixels = 2;
+
+bool ReadBitmapSize(FileSystem& files, const std::string& path, double& widthPx,
+                    double& heightPx) {
+  std::unique_ptr<BinaryFile> file;
+  if (files.Open(path, OpenMode::kRead, file) != status::kOk) {
+    return false;
+  }
+  unsigned char header[26] = {};
+  std::uint32_t done = 0;
+  if (file->Read(header, sizeof header, done) != status::kOk || done != sizeof header ||
+      header[0] != 'B' || header[1] != 'M') {
+    return false;
+  }
+  auto dword = [&](int at) {
+    return static_cast<std::int32_t>(header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
+                                     static_cast<std::uint32_t>(header[at + 3]) << 24);
+  };
+  const std::int32_t width = dword(18);
+  const std::int32_t height = dword(22);
+  if (width <= 0 || height == 0) {
+    return false;
+  }
+  widthPx = width;
+  heightPx = height < 0 ? -static_cast<double>(height) : height;
+  return true;
+}
+
+}  // namespace
+
+MemoryWindowing::MemoryWindowing(FileSystem* files) : files_(files) {}
+
+MemoryWindow& MemoryWindowing::Get(WindowId window) {
+  return windows_.at(static_cast<std::size_t>(window));
+}
+
+const MemoryWindow& MemoryWindowing::Window(WindowId window) const {
+  return windows_.at(static_cast<std::size_t>(window));
+}
+
+WindowId MemoryWindowing::CreateWindow(const WindowSpec& spec, WindowEvents& events) {
+  MemoryWindow window;
+  window.spec = spec;
+  window.events = &events;
+  window.caption = spec.caption;
+  window.bounds.width = spec.clientWidth + 2 * kFramePixels * screen_.twipsPerPixelX;
+  window.bounds.height =
+      spec.clientHeight + (2 * kFramePixels + kTitlePixels) * screen_.twipsPerPixelY;
+  windows_.push_back(window);
+  return static_cast<WindowId>(windows_.size() - 1);
+}
+
+ControlId MemoryWindowing::AddControl(WindowId window, const ControlSpec& spec) {
+  MemoryWindow& w = Get(window);
+  w.controls.push_back(MemoryControl{spec, true, {}});
+  return static_cast<ControlId>(w.controls.size() - 1);
+}
+
+void MemoryWindowing::DestroyWindow(WindowId window) {
+  Get(window).destroyed = true;
+  Get(window).visible = false;
+}
+
+void MemoryWindowing::SetCaption(WindowId window, const std::string& caption) {
+  Get(window).caption = caption;
+}
+
+void MemoryWindowing::SetWindowBounds(WindowId window, double left, double top, double width,
+                                      double height) {
+  Get(window).bounds = Bounds{left, top, width, height};
+}
+
+Bounds MemoryWindowing::WindowBounds(WindowId window) { return Get(window).bounds; }
+
+void MemoryWindowing::ShowWindow(WindowId window) { Get(window).visible = true; }
+
+void MemoryWindowing::ShowModal(WindowId window) {
+  Get(window).visible = true;
+  Get(window).modal = true;
+  ++modalCount_;
+  if (!modalHandlers_.empty()) {
+    auto handler = std::move(modalHandlers_.front());
+    modalHandlers_.pop_front();
+    handler(window);
+  }
+  if (Get(window).visible && !Get(window).destroyed) {
+    throw std::logic_error("modal window left open: " + Get(window).caption);
+  }
+  Get(window).modal = false;
+}
+
+void MemoryWindowing::HideWindow(WindowId window) { Get(window).visible = false; }
+
+void MemoryWindowing::SetPointer(WindowId window, int pointer) { Get(window).pointer = pointer; }
+
+void MemoryWindowing::SetControlBounds(WindowId window, ControlId control, double left,
+                                       double top, double width, double height) {
+  ControlSpec& spec = Get(window).controls.at(static_cast<std::size_t>(control)).spec;
+  spec.left = left;
+  spec.top = top;
+  spec.width = width;
+  spec.height = height;
+}
+
+void MemoryWindowing::SetControlVisible(WindowId window, ControlId control, bool visible) {
+  Get(window).controls.at(static_cast<std::size_t>(control)).visible = visible;
+}
+
+void MemoryWindowing::SetControlCaption(WindowId window, ControlId control,
+                                        const std::string& caption) {
+  Get(window).controls.at(static_cast<std::size_t>(control)).spec.caption = caption;
+}
+
+bool MemoryWindowing::LoadPicture(WindowId window, ControlId control, const std::string& path,
+                                  double& width, double& height) {
+  double widthPx = 0;
+  double heightPx = 0;
+  if (files_ == nullptr || !ReadBitmapSize(*files_, path, widthPx, heightPx)) {
+    return false;
+  }
+  MemoryControl& c = Get(window).controls.at(static_cast<std::size_t>(control));
+  c.picturePath = path;
+  const double border = c.spec.kind == ControlKind::kPictureBox ? 2 * kPictureBorderPixels : 0;
+  c.spec.width = (widthPx + border) * screen_.twipsPerPixelX;
+  c.spec.height = (heightPx + border) * screen_.twipsPerPixelY;
+  width = c.spec.width;
+  height = c.spec.height;
+  return true;
+}
+
+void MemoryWindowing::OnNextModal(std::function<void(WindowId)> handler) {
+  modalHandlers_.push_back(std::move(handler));
+}
+
+WindowId MemoryWindowing::FindWindow(const std::string& caption) const {
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    if (windows_[i].spec.caption == caption) return static_cast<WindowId>(i);
+  }
+  return -1;
+}
+
+ControlId MemoryWindowing::FindControl(WindowId window, const std::string& name) const {
+  const MemoryWindow& w = Window(window);
+  for (std::size_t i = 0; i < w.controls.size(); ++i) {
+    if (w.controls[i].spec.name == name) return static_cast<ControlId>(i);
+  }
+  throw std::out_of_range("no control " + name);
+}
+
+const MemoryControl& MemoryWindowing::Control(WindowId window, const std::string& name) const {
+  return Window(window).controls.at(static_cast<std::size_t>(FindControl(window, name)));
+}
+
+ControlId MemoryWindowing::ImageAt(const MemoryWindow& window, ControlId pictureBox, double x,
+                                   double y) const {
+  // The last-added shown image lies on top.
+  for (std::size_t i = window.controls.size(); i-- > 0;) {
+    const MemoryControl& c = window.controls[i];
+    if (c.spec.kind == ControlKind::kImage && c.visible && c.spec.container == pictureBox &&
+        x >= c.spec.left && x < c.spec.left + c.spec.width && y >= c.spec.top &&
+        y < c.spec.top + c.spec.height) {
+      return static_cast<ControlId>(i);
+    }
+  }
+  return kNoControl;
+}
+
+void MemoryWindowing::PressAt(WindowId window, ControlId pictureBox, double x, double y,
+                              int button) {
+  MemoryWindow& w = Get(window);
+  const ControlId image = ImageAt(w, pictureBox, x, y);
+  if (image == kNoControl) {
+    w.events->OnMouseDown(pictureBox, button, 0, x, y);
+    return;
+  }
+  const ControlSpec& spec = w.controls[static_cast<std::size_t>(image)].spec;
+  w.events->OnMouseDown(image, button, 0, x - spec.left, y - spec.top);
+  if (button == kLeftButton) {
+    w.events->OnClick(image);
+  }
+}
+
+void MemoryWindowing::MoveMouseAt(WindowId window, ControlId pictureBox, double x, double y) {
+  MemoryWindow& w = Get(window);
+  const ControlId image = ImageAt(w, pictureBox, x, y);
+  if (image == kNoControl) {
+    w.events->OnMouseMove(pictureBox, 0, 0, x, y);
+    return;
+  }
+  const ControlSpec& spec = w.controls[static_cast<std::size_t>(image)].spec;
+  w.events->OnMouseMove(image, 0, 0, x - spec.left, y - spec.top);
+}
+
+void MemoryWindowing::ClickControl(WindowId window, ControlId control) {
+  Get(window).events->OnClick(control);
+}
+
+void MemoryWindowing::CloseWindow(WindowId window) { Get(window).events->OnClose(); }
+
+}  // namespace tolmarin::platform::memory

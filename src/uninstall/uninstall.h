@@ -1,0 +1,14 @@
+// Removing the installed scenery.
+#pragma once
+
+namespace tolmarin::app {
+class App;
+}
+
+namespace tolmarin::uninstall {
+
+// Asks, then removes everything the installation put in place and ends the
+// program. Returns false when the user declines.
+bool UninstallScenery(app::App& app);
+
+}  // namespace tolmarin::uninstall
