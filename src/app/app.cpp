@@ -25,6 +25,13 @@ void App::CreateMainWindow() {
   mainWindow_ = std::make_unique<ui::MainWindow>(platform.windowing, *this);
 }
 
+ui::LanguageDialog& App::frmLanguage() {
+  if (!languageDialog_) {
+    languageDialog_ = std::make_unique<ui::LanguageDialog>(*this);
+  }
+  return *languageDialog_;
+}
+
 void App::OnMouseDown(platform::ControlId control, int button, int shift, double x, double y) {
   MainWindowMouseDown(*this, control, button, shift, x, y);
 }

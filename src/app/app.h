@@ -6,6 +6,7 @@
 
 #include "app/program_state.h"
 #include "platform/platform.h"
+#include "ui/language_dialog.h"
 #include "ui/main_window.h"
 
 namespace tolmarin::app {
@@ -25,6 +26,8 @@ class App : public platform::WindowEvents {
   ui::MainWindow& frmMain();
   bool HasMainWindow() const { return mainWindow_ != nullptr; }
   void CreateMainWindow();
+  // frmLanguage, created on first use and kept.
+  ui::LanguageDialog& frmLanguage();
 
   // frmMain's events.
   void OnMouseDown(platform::ControlId control, int button, int shift, double x,
@@ -36,6 +39,7 @@ class App : public platform::WindowEvents {
 
  private:
   std::unique_ptr<ui::MainWindow> mainWindow_;
+  std::unique_ptr<ui::LanguageDialog> languageDialog_;
 };
 
 // Start-up, then the main window's events until the program ends.
