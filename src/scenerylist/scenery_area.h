@@ -12,6 +12,8 @@ struct SceneryArea {
   std::int16_t value2 = 0;  // one byte in the file
   std::string path;
   std::string title;  // what entries are matched on
+
+  bool operator==(const SceneryArea&) const = default;
 };
 
 }  // namespace tolmarin::scenerylist

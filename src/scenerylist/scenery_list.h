@@ -28,6 +28,8 @@ struct ListRecord5 {
   std::int16_t value4 = 0;  // byte
   std::string text1;
   std::string text2;
+
+  bool operator==(const ListRecord5&) const = default;
 };
 
 struct SceneryList {
