@@ -26,6 +26,15 @@ struct FakePlatform {
   platform::Platform platform{registry, files, process, messageBoxes, windowing, clock};
 };
 
+// Plays the user in the next language dialog: presses the button of
+// `language`.
+inline void AnswerLanguageDialog(FakePlatform& fake, int language = 0) {
+  fake.windowing.OnNextModal([&fake, language](platform::WindowId dialog) {
+    fake.windowing.ClickControl(
+        dialog, fake.windowing.FindControl(dialog, "btnLanguage(" + std::to_string(language) + ")"));
+  });
+}
+
 // A BMP header (and nothing more) of the given size: enough for the
 // windowing fake, which reads only the size.
 inline std::string BitmapOfSize(int width, int height) {

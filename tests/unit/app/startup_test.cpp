@@ -32,6 +32,7 @@ class StartUpTest : public ::testing::Test {
     fake.files.WriteFile("D:\\Pkg\\seas_off.bmp", BitmapOfSize(300, 400));
     fake.files.WriteFile("C:\\FS95\\scenery\\world.vis", "list");
     fake.registry.SetString(kSimulatorKey, "InstalledTo", "C:\\FS95");
+    testing::AnswerLanguageDialog(fake);
   }
 
   void Record(const std::string& season, const std::string& language) {
@@ -74,6 +75,7 @@ TEST_F(StartUpTest, InstallPageWithTheSwitchInAnyCase) {
   FakePlatform other("/installdirD:\\Pkg");
   other.files.AddDrive('D');
   other.files.WriteFile("D:\\Pkg\\tolmarin.eng", "6 Welcome\r\n");
+  testing::AnswerLanguageDialog(other);
   App otherApp(other.platform);
   StartUp(otherApp);
   EXPECT_EQ(other.files.CurrentFolder(), "D:\\Pkg");
@@ -139,11 +141,13 @@ TEST_F(StartUpTest, NoSpaceIndicatorOnlyBelowTheRequiredSpace) {
     std::uint64_t freeBytes;
     bool shown;
   };
-  for (const Case& c : {Case{85'000'000, false}, Case{84'999'999, true}, Case{0, true},
+  // Clusters of 500 bytes, so that exactly 85 units of 1,000,000 bytes can be free.
+  for (const Case& c : {Case{85'000'000, false}, Case{84'999'500, true}, Case{0, true},
                         Case{1ull << 40, false}}) {
     FakePlatform f(std::string("/INSTALLDIR") + kPackage);
     f.files.AddDrive('D');
     f.registry.SetString(kSimulatorKey, "InstalledTo", "C:\\FS95");
+    f.files.SetDiskGeometry('C', 1, 500);
     f.files.SetFreeBytes('C', c.freeBytes);
     App a(f.platform);
     StartUp(a);
@@ -156,6 +160,7 @@ TEST_F(StartUpTest, AMissingInstallDirFolderKeepsTheCurrentFolder) {
   FakePlatform f("/INSTALLDIRD:\\Nowhere");
   f.files.AddDrive('D');
   f.files.WriteFile("C:\\tolmarin.eng", "6 Here\r\n");
+  testing::AnswerLanguageDialog(f);
   App a(f.platform);
   StartUp(a);  // no "WINTER" test either
   EXPECT_EQ(a.state.SourceFolder, "C:\\");

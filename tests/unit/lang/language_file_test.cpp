@@ -78,3 +78,33 @@ TEST(LeadingNumber, ReadsLikeTheClassicRuntime) {
 
 }  // namespace
 }  // namespace tolmarin::lang
+
+#include "platform/memory/memory_file_system.h"
+
+namespace tolmarin::lang {
+namespace {
+
+TEST(LanguageFiles, LoadsOnlyTheFilesFoundAndTheLaterDuplicateWins) {
+  platform::memory::MemoryFileSystem files;
+  files.WriteFile("C:\\Pkg\\tolmarin.deu",
+                  "; Bemerkung\r\nLanguageName = Deutsch\r\n30 erst\r\n-3 kaputt\r\n"
+                  "ohne Zahl\r\n7\r\n30 zuletzt\r\n8 Sommer");  // no line end at the close
+  files.WriteFile("C:\\Pkg\\tolmarin.ita", "6 uno\r7 due\n8 tre\r\n");
+  files.MakeFolders("C:\\Pkg\\tolmarin.fre");  // a folder is not a language file
+  files.SetCurrentFolder("C:\\Pkg");
+  LanguageTexts texts;
+  LoadLanguages(files, texts);
+  EXPECT_EQ(texts.languageAvailable,
+            (std::array<bool, kLanguageCount>{false, true, false, true, false, false, false}));
+  EXPECT_EQ(texts.languageNames[3], "Deutsch");
+  EXPECT_EQ(MessageText(texts, 3, 30), "zuletzt");
+  EXPECT_EQ(MessageText(texts, 3, 8), "Sommer");
+  EXPECT_EQ(MessageText(texts, 3, 7), "") << "a number without a space stores nothing";
+  EXPECT_EQ(MessageText(texts, 1, 6), "uno");
+  EXPECT_EQ(MessageText(texts, 1, 7), "due");
+  EXPECT_EQ(MessageText(texts, 1, 8), "tre");
+  EXPECT_EQ(MessageText(texts, 0, 6), "") << "no fall-back to another language";
+}
+
+}  // namespace
+}  // namespace tolmarin::lang
