@@ -23,7 +23,9 @@ LanguageDialog::LanguageDialog(app::App& app)
   for (int i = 0; i < lang::kLanguageCount; ++i) {
     platform::ControlSpec spec;
     spec.kind = platform::ControlKind::kButton;
-    spec.name = "btnLanguage(" + std::to_string(i) + ")";
+    spec.name = "btnLanguage(";
+    spec.name += std::to_string(i);
+    spec.name += ")";
     spec.left = 720;
     spec.top = 360 + 480 * i;
     spec.width = 1695;
