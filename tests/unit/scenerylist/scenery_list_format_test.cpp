@@ -14,30 +14,6 @@ namespace {
 
 using namespace testing;
 
-// Every section offset points at what the writer put there: the text, the
-// words ended by 0, the tag lists ended by a tag 0.
-void ExpectOffsetsMatchBytes(const Bytes& bytes, const SceneryList& list) {
-  ASSERT_GE(bytes.size(), kHeaderSize);
-  EXPECT_EQ(WordAt(bytes, 0), bytes.size());
-  EXPECT_EQ(WordAt(bytes, 2), list.headerValue2);
-  std::vector<std::uint16_t> offsets;
-  for (int n = 1; n <= 6; ++n) offsets.push_back(WordAt(bytes, 2 * (n + 1)));
-  for (std::size_t i = 16; i < 32; ++i) EXPECT_EQ(bytes[i], 0) << "header byte " << i;
-  EXPECT_EQ(WordAt(bytes, 32), 118);
-  EXPECT_EQ(WordAt(bytes, 34), 0);
-
-  // Laid out as 1, 2, 3, 6, 4, 5 with nothing in between.
-  EXPECT_EQ(offsets[0], kHeaderSize);
-  EXPECT_EQ(offsets[1], offsets[0] + list.text1.size() + 1);
-  EXPECT_EQ(offsets[2], offsets[1] + list.text2.size() + 1);
-  EXPECT_EQ(offsets[5], offsets[2] + 2 * (list.valueCount + 1));
-  EXPECT_LT(offsets[5], offsets[3]);
-  EXPECT_LT(offsets[3], offsets[4]);
-  EXPECT_EQ(bytes[offsets[3] - 1], 0) << "section 6 ends right before section 4";
-  EXPECT_EQ(bytes[offsets[4] - 1], 0) << "section 4 ends right before section 5";
-  EXPECT_EQ(bytes.back(), 0) << "section 5 ends the file";
-}
-
 TEST(SceneryListFormat, RoundTripKeepsEverySectionAndWritesAFreshHeader) {
   SceneryList list = RealisticList();
   list.fileLength = 9999;  // stale values from an earlier read
