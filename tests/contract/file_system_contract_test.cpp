@@ -133,6 +133,12 @@ TEST_F(FileSystemContract, CopyFile) {
   EXPECT_EQ(Attributes("copy"), attr::kReadOnly | attr::kHidden | attr::kArchive);
   EXPECT_EQ(files.SetAttributes(At("copy"), attr::kNormal), status::kOk);
   EXPECT_EQ(Attributes("copy"), attr::kArchive);
+  // Over an existing file Wine keeps that file's attributes (Windows would
+  // refuse a hidden target).
+  files.SetAttributes(At("copy"), attr::kHidden);
+  files.SetAttributes(At("source"), attr::kNormal);
+  EXPECT_EQ(files.CopyFile(At("source"), At("copy")), status::kOk);
+  EXPECT_EQ(Attributes("copy"), attr::kHidden | attr::kArchive);
 
   files.CreateFolder(At("Sub"));
   EXPECT_EQ(files.CopyFile(At("missing"), At("x")), status::kFileNotFound);
