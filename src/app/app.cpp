@@ -32,6 +32,13 @@ ui::LanguageDialog& App::frmLanguage() {
   return *languageDialog_;
 }
 
+ui::FolderDialog& App::frmChooseDir() {
+  if (!folderDialog_) {
+    folderDialog_ = std::make_unique<ui::FolderDialog>(*this);
+  }
+  return *folderDialog_;
+}
+
 void App::OnMouseDown(platform::ControlId control, int button, int shift, double x, double y) {
   MainWindowMouseDown(*this, control, button, shift, x, y);
 }

@@ -6,6 +6,7 @@
 
 #include "app/program_state.h"
 #include "platform/platform.h"
+#include "ui/folder_dialog.h"
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"
 
@@ -28,6 +29,8 @@ class App : public platform::WindowEvents {
   void CreateMainWindow();
   // frmLanguage, created on first use and kept.
   ui::LanguageDialog& frmLanguage();
+  // frmChooseDir, created on first use and kept.
+  ui::FolderDialog& frmChooseDir();
 
   // frmMain's events.
   void OnMouseDown(platform::ControlId control, int button, int shift, double x,
@@ -40,6 +43,7 @@ class App : public platform::WindowEvents {
  private:
   std::unique_ptr<ui::MainWindow> mainWindow_;
   std::unique_ptr<ui::LanguageDialog> languageDialog_;
+  std::unique_ptr<ui::FolderDialog> folderDialog_;
 };
 
 // Start-up, then the main window's events until the program ends.

@@ -10,8 +10,14 @@ std::string LocateSimulator(App& app) {
                               "InstalledTo", app.state.SimFolder)) {
     return app.state.SimFolder;
   }
-  // The folder dialog comes with the window layouts; until then nothing is
-  // chosen and SimFolder stays as it was.
+  ui::FolderDialog& dialog = app.frmChooseDir();
+  dialog.form.SetCaption("Choose Flight Simulator directory");
+  dialog.ShowModal();
+  if (!dialog.directory.empty()) {
+    app.state.SimFolder = dialog.directory;
+    return app.state.SimFolder;
+  }
+  app.platform.messageBoxes.Show(app.Message(5) + " ", platform::mb::kStopOk, app.Message(4));
   return {};
 }
 

@@ -93,6 +93,9 @@ class FileSystem {
   virtual Status Open(const std::string& path, OpenMode mode,
                       std::unique_ptr<BinaryFile>& file) = 0;
 
+  // GetLogicalDriveStringsA: the roots of the drives there are ("C:\", ...).
+  virtual std::vector<std::string> Drives() = 0;
+
   // GetDiskFreeSpaceA for a drive root such as "C:\".
   virtual Status GetDiskFreeSpace(const std::string& root, DiskFreeSpace& space) = 0;
 };

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tolmarin::platform {
 
@@ -129,6 +130,11 @@ class Windowing {
   // cannot be loaded; otherwise sets width and height to the box's new size.
   virtual bool LoadPicture(WindowId window, ControlId control, const std::string& path,
                            double& width, double& height) = 0;
+
+  // Drive and folder lists: the lines shown and the selected one (-1: none).
+  virtual void SetListItems(WindowId window, ControlId control,
+                            const std::vector<std::string>& items, int selected) = 0;
+  virtual int ListSelection(WindowId window, ControlId control) = 0;
 
   virtual ScreenMetrics Screen() = 0;
 

@@ -362,6 +362,12 @@ Status MemoryFileSystem::GetDiskFreeSpace(const std::string& root, DiskFreeSpace
   return status::kOk;
 }
 
+std::vector<std::string> MemoryFileSystem::Drives() {
+  std::vector<std::string> roots;
+  for (const auto& [letter, drive] : drives_) roots.push_back(std::string{letter, ':', '\\'});
+  return roots;
+}
+
 void MemoryFileSystem::AddDrive(char letter, std::uint64_t freeBytes) {
   auto& drive = drives_[DriveKey(letter)];
   if (drive == nullptr) {

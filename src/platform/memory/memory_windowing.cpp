@@ -66,7 +66,9 @@ WindowId MemoryWindowing::CreateWindow(const WindowSpec& spec, WindowEvents& eve
 
 ControlId MemoryWindowing::AddControl(WindowId window, const ControlSpec& spec) {
   MemoryWindow& w = Get(window);
-  w.controls.push_back(MemoryControl{spec, true, {}});
+  MemoryControl control;
+  control.spec = spec;
+  w.controls.push_back(control);
   return static_cast<ControlId>(w.controls.size() - 1);
 }
 
@@ -140,6 +142,34 @@ bool MemoryWindowing::LoadPicture(WindowId window, ControlId control, const std:
   width = c.spec.width;
   height = c.spec.height;
   return true;
+}
+
+void MemoryWindowing::SetListItems(WindowId window, ControlId control,
+                                   const std::vector<std::string>& items, int selected) {
+  MemoryControl& c = Get(window).controls.at(static_cast<std::size_t>(control));
+  c.items = items;
+  c.selected = selected;
+}
+
+int MemoryWindowing::ListSelection(WindowId window, ControlId control) {
+  return Get(window).controls.at(static_cast<std::size_t>(control)).selected;
+}
+
+void MemoryWindowing::SelectListItem(WindowId window, ControlId control, int index) {
+  MemoryWindow& w = Get(window);
+  MemoryControl& c = w.controls.at(static_cast<std::size_t>(control));
+  c.selected = index;
+  if (c.spec.kind == ControlKind::kDriveList) {
+    w.events->OnChange(control);
+  } else {
+    w.events->OnClick(control);
+  }
+}
+
+void MemoryWindowing::DoubleClickListItem(WindowId window, ControlId control, int index) {
+  MemoryWindow& w = Get(window);
+  w.controls.at(static_cast<std::size_t>(control)).selected = index;
+  w.events->OnDoubleClick(control);
 }
 
 void MemoryWindowing::OnNextModal(std::function<void(WindowId)> handler) {

@@ -17,6 +17,8 @@ struct MemoryControl {
   ControlSpec spec;  // left, top, width and height kept up to date
   bool visible = true;
   std::string picturePath;  // last bitmap loaded from a file
+  std::vector<std::string> items;  // drive and folder lists
+  int selected = -1;
 };
 
 struct MemoryWindow {
@@ -53,6 +55,9 @@ class MemoryWindowing : public Windowing {
   void SetControlCaption(WindowId window, ControlId control, const std::string& caption) override;
   bool LoadPicture(WindowId window, ControlId control, const std::string& path, double& width,
                    double& height) override;
+  void SetListItems(WindowId window, ControlId control, const std::vector<std::string>& items,
+                    int selected) override;
+  int ListSelection(WindowId window, ControlId control) override;
   ScreenMetrics Screen() override { return screen_; }
   void RunEventLoop() override {}
 
@@ -78,6 +83,10 @@ class MemoryWindowing : public Windowing {
                int button = kLeftButton);
   void MoveMouseAt(WindowId window, ControlId pictureBox, double x, double y);
   void ClickControl(WindowId window, ControlId control);
+  // Picks a line of a list: a drive list reports a change, a folder list a
+  // click (which only highlights).
+  void SelectListItem(WindowId window, ControlId control, int index);
+  void DoubleClickListItem(WindowId window, ControlId control, int index);
   void CloseWindow(WindowId window);
 
  private:

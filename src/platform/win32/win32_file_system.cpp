@@ -112,6 +112,17 @@ Status Win32FileSystem::Open(const std::string& path, OpenMode mode,
   return status::kOk;
 }
 
+std::vector<std::string> Win32FileSystem::Drives() {
+  char buffer[512] = {};
+  const DWORD length = GetLogicalDriveStringsA(sizeof buffer - 1, buffer);
+  std::vector<std::string> roots;
+  for (const char* root = buffer; root < buffer + length && *root != '\0';
+       root += std::strlen(root) + 1) {
+    roots.emplace_back(root);
+  }
+  return roots;
+}
+
 Status Win32FileSystem::GetDiskFreeSpace(const std::string& root, DiskFreeSpace& space) {
   DWORD sectorsPerCluster = 0;
   DWORD bytesPerSector = 0;

@@ -24,6 +24,7 @@ class Win32FileSystem : public FileSystem {
   Status CopyFile(const std::string& from, const std::string& to) override;
   Status ReplaceFile(const std::string& from, const std::string& to) override;
   Status Open(const std::string& path, OpenMode mode, std::unique_ptr<BinaryFile>& file) override;
+  std::vector<std::string> Drives() override;
   Status GetDiskFreeSpace(const std::string& root, DiskFreeSpace& space) override;
 };
 

@@ -186,8 +186,10 @@ ControlId Win32Windowing::AddControl(WindowId window, const ControlSpec& spec) {
 
 void Win32Windowing::PlaceControl(WindowData& window, ControlData& control) {
   if (control.hwnd != nullptr) {
+    // A drop-down list's window height includes its dropped-down part.
+    const int dropDown = control.spec.kind == ControlKind::kDriveList ? 160 : 0;
     MoveWindow(control.hwnd, ToPixelsX(control.spec.left), ToPixelsY(control.spec.top),
-               ToPixelsX(control.spec.width), ToPixelsY(control.spec.height), TRUE);
+               ToPixelsX(control.spec.width), ToPixelsY(control.spec.height) + dropDown, TRUE);
   } else {
     InvalidateImage(window, control);
   }
@@ -327,6 +329,29 @@ bool Win32Windowing::LoadPicture(WindowId window, ControlId control, const std::
   width = c.spec.width;
   height = c.spec.height;
   return true;
+}
+
+void Win32Windowing::SetListItems(WindowId window, ControlId control,
+                                  const std::vector<std::string>& items, int selected) {
+  ControlData& c = *Get(window).controls.at(static_cast<std::size_t>(control));
+  if (c.hwnd == nullptr) return;
+  const bool combo = c.spec.kind == ControlKind::kDriveList;
+  SendMessageA(c.hwnd, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(c.hwnd, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) {
+    SendMessageA(c.hwnd, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  SendMessageA(c.hwnd, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  SendMessageA(c.hwnd, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(c.hwnd, nullptr, TRUE);
+}
+
+int Win32Windowing::ListSelection(WindowId window, ControlId control) {
+  ControlData& c = *Get(window).controls.at(static_cast<std::size_t>(control));
+  if (c.hwnd == nullptr) return -1;
+  const bool combo = c.spec.kind == ControlKind::kDriveList;
+  return static_cast<int>(SendMessageA(c.hwnd, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
 ScreenMetrics Win32Windowing::Screen() {

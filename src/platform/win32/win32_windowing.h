@@ -35,6 +35,9 @@ class Win32Windowing : public Windowing {
   void SetControlCaption(WindowId window, ControlId control, const std::string& caption) override;
   bool LoadPicture(WindowId window, ControlId control, const std::string& path, double& width,
                    double& height) override;
+  void SetListItems(WindowId window, ControlId control, const std::vector<std::string>& items,
+                    int selected) override;
+  int ListSelection(WindowId window, ControlId control) override;
   ScreenMetrics Screen() override;
   void RunEventLoop() override;
 

@@ -74,6 +74,7 @@ TEST_F(StartUpWithoutSwitch, GoesOnInAFolderWithAWinterEntry) {
 TEST_F(StartUpTest, InstallPageWithTheSwitchInAnyCase) {
   FakePlatform other("/installdirD:\\Pkg");
   other.files.AddDrive('D');
+  other.registry.SetString(kSimulatorKey, "InstalledTo", "C:\\FS95");
   other.files.WriteFile("D:\\Pkg\\tolmarin.eng", "6 Welcome\r\n");
   testing::AnswerLanguageDialog(other);
   App otherApp(other.platform);
@@ -122,6 +123,7 @@ TEST_F(StartUpTest, SeasonPageWithoutAStoredSeasonOrLanguage) {
     for (const char* season : {"", "0", "5", " 3"}) {
       FakePlatform f(std::string("/INSTALLDIR") + kPackage);
       f.files.AddDrive('D');
+      f.registry.SetString(kSimulatorKey, "InstalledTo", "C:\\FS95");
       f.files.WriteFile("D:\\Pkg\\tolmarin.eng", "6 Welcome\r\n");
       f.registry.SetString(kRecordKey, "InstalledTo", "C:\\Orvanne");
       if (*season) f.registry.SetString(kRecordKey, "Season", season);
@@ -159,6 +161,7 @@ TEST_F(StartUpTest, NoSpaceIndicatorOnlyBelowTheRequiredSpace) {
 TEST_F(StartUpTest, AMissingInstallDirFolderKeepsTheCurrentFolder) {
   FakePlatform f("/INSTALLDIRD:\\Nowhere");
   f.files.AddDrive('D');
+  f.registry.SetString(kSimulatorKey, "InstalledTo", "C:\\FS95");
   f.files.WriteFile("C:\\tolmarin.eng", "6 Here\r\n");
   testing::AnswerLanguageDialog(f);
   App a(f.platform);
@@ -170,6 +173,7 @@ TEST_F(StartUpTest, AMissingInstallDirFolderKeepsTheCurrentFolder) {
 TEST_F(StartUpTest, UninstallSwitchWithoutARecordIsIgnored) {
   FakePlatform f(std::string("/UNINSTALL /INSTALLDIR") + kPackage);
   f.files.AddDrive('D');
+  f.registry.SetString(kSimulatorKey, "InstalledTo", "C:\\FS95");
   App a(f.platform);
   StartUp(a);
   EXPECT_FALSE(a.state.Installed);
