@@ -167,12 +167,13 @@ class WinePrefix:
 
     @classmethod
     def create(cls, root, work_dir, winhelper, display_env=None):
-        """A fresh copy of the pristine prefix in root (which must not exist yet)."""
+        """A fresh copy of the pristine prefix in root/prefix (which must not exist yet)."""
         pristine = ensure_pristine(work_dir)
         prefix = cls(root, display_env)
-        os.makedirs(root)
-        os.makedirs(prefix.home)
-        os.makedirs(prefix.logs)
+        if os.path.lexists(prefix.path):
+            raise FileExistsError(f"{prefix.path} exists; a new prefix needs a new folder")
+        for folder in (root, prefix.home, prefix.logs):
+            os.makedirs(folder, exist_ok=True)
         processes.run(["cp", "-a", pristine, prefix.path], env=os.environ.copy(), cwd="/", timeout=300)
         cut_host_links(prefix.path)
         prefix._start_server()

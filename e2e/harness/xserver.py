@@ -35,13 +35,20 @@ class XServer:
         self.display = None
         self._process = None
         self._range = range(first_display, last_display + 1)
+        self._authority = None  # a private Xvfb needs none
 
     @classmethod
     def existing(cls, display):
         """The user's display: used as it is, never stopped."""
         server = cls(log_path=os.devnull)
         server.display = display
+        server._authority = os.environ.get("XAUTHORITY")
         return server
+
+    @property
+    def private(self):
+        """True for an Xvfb the harness started (and will stop)."""
+        return self._process is not None
 
     def start(self, timeout=15):
         for number in self._range:
@@ -82,7 +89,10 @@ class XServer:
 
     def env(self):
         """What the harness adds to the environment of X clients it starts."""
-        return {"DISPLAY": self.display, "LANG": "C.UTF-8"}
+        env = {"DISPLAY": self.display, "LANG": "C.UTF-8"}
+        if self._authority:
+            env["XAUTHORITY"] = self._authority
+        return env
 
     def xdotool(self, *args, timeout=10, check=True):
         env = dict(os.environ, **self.env())
