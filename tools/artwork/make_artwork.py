@@ -171,7 +171,7 @@ _BIRD = [(-0.78, -0.22), (-0.52, -0.20), (-0.26, -0.08), (-0.08, 0.08), (0.0, 0.
 
 def draw_emblem(canvas, cx, cy, r):
     """The publisher's emblem: a navy disc with a white ring, a sky of its
-    own, a red sun and a white bird gliding across."""
+    own, a red sun, a white bird gliding across and a wave below it."""
     m = region(canvas, cx - r, cy - r, cx + r, cy + r)
     if m is None:
         return
@@ -190,6 +190,7 @@ def draw_emblem(canvas, cx, cy, r):
 
 
 def _intersect(a, b):
+    """The samples two masks over the same rectangle both cover."""
     out = Mask(a.x0, a.y0, a.w, a.h)
     for ra, rb, ro in zip(a.rows, b.rows, out.rows):
         ro[:] = bytes(x & y for x, y in zip(ra, rb))
@@ -202,8 +203,8 @@ def draw_logo(canvas, x, y, w, h):
     font = pixfont.REGULAR
     word = "OSTREL"
     gap = r * 0.35
-    cell = min((w - 2 * r - gap - 2) / font.width(word, 1.0), h * 0.62 / font.cap_rows / 1.3)
-    cell_h = cell * 1.3
+    cell = min((w - 2 * r - gap - 2) / font.width(word, 1.0), h * 0.62 / font.cap_rows / 1.15)
+    cell_h = cell * 1.15
     total = 2 * r + gap + font.width(word, cell) + 0.8
     left = x + (w - total) / 2.0
     draw_emblem(canvas, left + r, y + h / 2.0, r)

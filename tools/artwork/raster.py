@@ -122,14 +122,6 @@ class Mask:
         self.sw = self.w * SS
         self.rows = [bytearray(self.sw) for _ in range(self.h * SS)]
 
-    @classmethod
-    def around(cls, points, margin=2):
-        xs = [p[0] for p in points]
-        ys = [p[1] for p in points]
-        x0 = int(min(xs) // 1) - margin
-        y0 = int(min(ys) // 1) - margin
-        return cls(x0, y0, int(max(xs)) - x0 + margin + 1, int(max(ys)) - y0 + margin + 1)
-
     # Every shape is a list of horizontal spans per sub-sample row.
     def _spans(self, y_top, y_bottom, spans_at, value):
         first = max(0, int((y_top - self.y0) * SS - 0.5) - 1)
@@ -285,10 +277,6 @@ class Canvas:
                 self.r[i], self.g[i], self.b[i] = c[0], c[1], c[2]
                 i += 1
 
-    def get(self, x, y):
-        i = (y - self.y0) * self.w + (x - self.x0)
-        return (self.r[i], self.g[i], self.b[i])
-
     def paint(self, mask, colour, opacity=1.0):
         """Blends colour (a tuple or fn(x, y) -> tuple) where mask covers."""
         self.paint_coverage(mask.x0, mask.y0, mask.w, mask.h,
@@ -325,10 +313,6 @@ class Canvas:
                     g[i] += (cg - g[i]) * a
                     b[i] += (cb - b[i]) * a
 
-    def shape(self, colour, opacity=1.0):
-        """A fresh page-sized mask; paint it with draw(mask) afterwards."""
-        return _PaintOnExit(self, colour, opacity)
-
     def adjust(self, mask, fn):
         """Replaces each covered pixel's colour c by a blend towards fn(x, y, c)."""
         cov = mask.coverage()
@@ -359,20 +343,6 @@ class Canvas:
         for i in range(self.w * self.h):
             out.append((_byte(self.r[i]), _byte(self.g[i]), _byte(self.b[i])))
         return out
-
-
-class _PaintOnExit:
-    def __init__(self, canvas, colour, opacity):
-        self.canvas, self.colour, self.opacity = canvas, colour, opacity
-
-    def __enter__(self):
-        self.mask = self.canvas.mask()
-        return self.mask
-
-    def __exit__(self, kind, value, tb):
-        if kind is None:
-            self.canvas.paint(self.mask, self.colour, self.opacity)
-        return False
 
 
 def _byte(v):
@@ -428,7 +398,8 @@ def distance_outside(cov, w, h, full):
 
 def halo(canvas, mask, colour, inner, outer, strength=1.0):
     """Paints a halo of colour around the shapes of mask: full strength up to
-    inner pixels from the shapes, fading out at outer pixels."""
+    inner pixels from the shapes, fading out at outer pixels. It covers the
+    shapes too; draw them afterwards."""
     full = SS * SS
     cov = mask.coverage()
     dist = distance_outside(cov, mask.w, mask.h, full)
@@ -441,6 +412,5 @@ def halo(canvas, mask, colour, inner, outer, strength=1.0):
         else:
             t = (outer - dd) / (outer - inner)
             a = t * t * (3.0 - 2.0 * t)
-        # inside the shape the halo still shows through partial edge pixels
         alpha.append(a * strength)
     canvas.paint_coverage(mask.x0, mask.y0, mask.w, mask.h, alpha, colour, 1.0)
