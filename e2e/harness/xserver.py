@@ -11,8 +11,33 @@ SCREEN = "1024x768x24"
 
 
 def display_in_use(number):
-    return (os.path.exists(f"/tmp/.X11-unix/X{number}")
-            or os.path.exists(f"/tmp/.X{number}-lock"))
+    """True unless display number is free. A lock left by a server that is gone
+    does not count: Xvfb takes such a display over."""
+    try:
+        with open(f"/tmp/.X{number}-lock") as f:
+            pid = int(f.read().strip())
+    except FileNotFoundError:
+        return os.path.exists(f"/tmp/.X11-unix/X{number}")
+    except (OSError, ValueError):
+        return True
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    except PermissionError:
+        pass
+    return True
+
+
+def stop_server(popen):
+    """Ends an Xvfb so that it removes its socket and lock; kills it if it hangs."""
+    if popen.poll() is None:
+        popen.terminate()
+        try:
+            popen.wait(10)
+        except subprocess.TimeoutExpired:
+            popen.kill()
+            popen.wait()
 
 
 def display_reachable(display, timeout=5):
@@ -59,7 +84,7 @@ class XServer:
                 ["Xvfb", f":{number}", "-screen", "0", SCREEN, "-nolisten", "tcp", "-noreset", "-br"],
                 stdin=subprocess.DEVNULL, stdout=log, stderr=log)
             log.close()
-            key = reaper.register(lambda p=popen: (p.kill(), p.wait()))
+            key = reaper.register(lambda p=popen: stop_server(p))
             deadline = time.monotonic() + timeout
             while time.monotonic() < deadline:
                 if popen.poll() is not None:
@@ -70,20 +95,14 @@ class XServer:
                     self.display = f":{number}"
                     return self
                 time.sleep(0.05)
-            popen.kill()
-            popen.wait()
+            stop_server(popen)
             reaper.forget(key)
         raise RuntimeError(f"could not start Xvfb on any display {self._range.start}..{self._range.stop - 1}; "
                            f"see {self.log_path}")
 
     def stop(self):
         if self._process is not None:
-            self._process.terminate()
-            try:
-                self._process.wait(10)
-            except subprocess.TimeoutExpired:
-                self._process.kill()
-                self._process.wait()
+            stop_server(self._process)
             reaper.forget(self._reaper_key)
             self._process = None
 
