@@ -21,6 +21,9 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$jobs"
 done
 
+echo "== artwork: the committed pictures are what the generator draws"
+python3 tools/artwork/check_artwork.py
+
 for preset in "${presets[@]}"; do
   echo "== $preset: tests"
   ctest --preset "$preset" -j "$jobs"
