@@ -84,6 +84,8 @@ def host_links(prefix_dir, allowed):
     """
     found = []
     dosdevices = os.path.join(prefix_dir, "dosdevices")
+    if not os.path.isdir(dosdevices):
+        return found
     for entry in os.listdir(dosdevices):
         path = os.path.join(dosdevices, entry)
         if re.fullmatch(r"(com|lpt)\d+", entry) and os.readlink(path).startswith("/dev/"):
