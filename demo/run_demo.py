@@ -55,7 +55,7 @@ def main(argv=None):
 
     package_dir = os.path.join(out, "package")
     os.makedirs(package_dir, exist_ok=True)
-    package.make_package(package_dir, config.exe, config.source_dir)
+    package.make_package(package_dir, config.exe, config.source_dir, work_dir=config.work_dir)
 
     # The prefix is made afresh each time, so the demo starts from a clean registry.
     stop_wineserver(os.path.join(out, "prefix"), os.path.join(out, "home"))

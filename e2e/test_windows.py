@@ -1,8 +1,6 @@
 """The windows: both pages, selecting areas, the credits window, the language
 and folder dialogs, and the layout at another screen resolution."""
 
-import os
-import shutil
 import subprocess
 import time
 import unittest
@@ -26,16 +24,6 @@ SEASON_AIRCRAFT = (80, 160)
 BARE_BACKGROUND = (30, 420)
 
 
-def backgrounds(config):
-    """The page backgrounds, drawn once per build and then copied."""
-    folder = os.path.join(config.work_dir, "backgrounds")
-    if not os.path.isfile(os.path.join(folder, "seas_off.bmp")):
-        os.makedirs(folder, exist_ok=True)
-        subprocess.run(["python3", os.path.join(config.source_dir, "tools", "artwork", "make_artwork.py"),
-                        "--backgrounds", folder], check=True)
-    return folder
-
-
 class WindowsTest(TolmarinTestCase):
     def setUp(self):
         super().setUp()
@@ -47,8 +35,6 @@ class WindowsTest(TolmarinTestCase):
             self.make_package("d", languages=languages)
         else:
             self.make_package("d")
-        for name in ("inst_off.bmp", "seas_off.bmp"):
-            shutil.copy2(os.path.join(backgrounds(self.config), name), self.package_dir)
 
     def press(self, window, point, button=1):
         self.desktop.click(window, BACKGROUND_X + point[0], BACKGROUND_Y + point[1], button)

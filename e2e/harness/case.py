@@ -95,7 +95,8 @@ class TolmarinTestCase(WineTestCase):
     def make_package(self, drive="d", languages=package.LANGUAGE_CODES):
         """The demo package with tolmarin.exe in it, mapped as a drive; its host path."""
         self.package_dir = self.folder("package")
-        package.make_package(self.package_dir, self.config.exe, self.config.source_dir, languages)
+        package.make_package(self.package_dir, self.config.exe, self.config.source_dir, languages,
+                             work_dir=self.config.work_dir)
         self.wine.map_drive(drive, self.package_dir)
         return self.package_dir
 

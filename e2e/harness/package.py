@@ -4,6 +4,8 @@ import importlib.util
 import os
 import re
 import shutil
+import subprocess
+import sys
 
 from .config import SOURCE_DIR_DEFAULT
 
@@ -20,10 +22,29 @@ def load_generator(source_dir=SOURCE_DIR_DEFAULT):
     return module
 
 
-def make_package(folder, exe, source_dir=SOURCE_DIR_DEFAULT, languages=LANGUAGE_CODES):
-    """Writes the demo package into folder and puts the program beside its files."""
+BACKGROUNDS = ("inst_off.bmp", "seas_off.bmp")
+
+
+def backgrounds(work_dir, source_dir=SOURCE_DIR_DEFAULT):
+    """The two page backgrounds, drawn once into work_dir (it takes seconds) and reused."""
+    folder = os.path.join(work_dir, "backgrounds")
+    if not all(os.path.isfile(os.path.join(folder, name)) for name in BACKGROUNDS):
+        os.makedirs(folder, exist_ok=True)
+        generator = os.path.join(source_dir, "tools", "artwork", "make_artwork.py")
+        subprocess.run([sys.executable, generator, "--backgrounds", folder], check=True)
+    return folder
+
+
+def make_package(folder, exe, source_dir=SOURCE_DIR_DEFAULT, languages=LANGUAGE_CODES, work_dir=None):
+    """Writes the demo package into folder and puts the program beside its files.
+
+    With work_dir, the page backgrounds are added too (drawn once there)."""
     load_generator(source_dir).make_package(folder, languages)
     shutil.copy2(exe, os.path.join(folder, "tolmarin.exe"))
+    if work_dir is not None:
+        drawn = backgrounds(work_dir, source_dir)
+        for name in BACKGROUNDS:
+            shutil.copy2(os.path.join(drawn, name), os.path.join(folder, name))
     return folder
 
 
