@@ -8,7 +8,9 @@ class App;
 namespace tolmarin::uninstall {
 
 // Asks, then removes everything the installation put in place and ends the
-// program. Returns false when the user declines.
+// program; whatever could not be removed is named in one message instead of
+// the completion message. Returns false, touching nothing, when the user
+// declines.
 bool UninstallScenery(app::App& app);
 
 }  // namespace tolmarin::uninstall
