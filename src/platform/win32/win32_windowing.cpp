@@ -11,6 +11,8 @@ namespace {
 constexpr char kWindowClass[] = "TolmarinWindow";
 constexpr char kPictureClass[] = "TolmarinPicture";
 constexpr int kFirstChildId = 1000;
+// A drop-down list's window height includes its dropped-down part.
+constexpr int kDropDownPixels = 160;
 
 }  // namespace
 
@@ -124,6 +126,12 @@ ControlId Win32Windowing::AddControl(WindowId window, const ControlSpec& spec) {
   HWND parent = inPicture ? w.controls.at(static_cast<std::size_t>(spec.container))->hwnd : w.hwnd;
   const HMENU childId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChildId + control->id));
   const DWORD childStyle = WS_CHILD | WS_VISIBLE;
+  // Child windows are made at their final place and size: Wine's combo box
+  // lays out its parts only once, when it is created.
+  const int x = ToPixelsX(spec.left);
+  const int y = ToPixelsY(spec.top);
+  const int cx = ToPixelsX(spec.width);
+  const int cy = ToPixelsY(spec.height) + (spec.kind == ControlKind::kDriveList ? kDropDownPixels : 0);
 
   if (spec.font.points > 0) {
     HDC dc = GetDC(nullptr);
@@ -144,32 +152,32 @@ ControlId Win32Windowing::AddControl(WindowId window, const ControlSpec& spec) {
   switch (spec.kind) {
     case ControlKind::kPictureBox:
       control->hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, kPictureClass, "",
-                                      childStyle | WS_CLIPCHILDREN, 0, 0, 0, 0, parent, childId,
+                                      childStyle | WS_CLIPCHILDREN, x, y, cx, cy, parent, childId,
                                       instance_, &w);
       break;
     case ControlKind::kImage:
       break;  // windowless: the picture box paints and hit-tests it
     case ControlKind::kLabel:
       if (!inPicture) {
-        control->hwnd = CreateWindowExA(0, "STATIC", spec.caption.c_str(), childStyle, 0, 0, 0, 0,
+        control->hwnd = CreateWindowExA(0, "STATIC", spec.caption.c_str(), childStyle, x, y, cx, cy,
                                         parent, childId, instance_, nullptr);
       }
       break;
     case ControlKind::kButton:
       control->hwnd = CreateWindowExA(
           0, "BUTTON", spec.caption.c_str(),
-          childStyle | WS_TABSTOP | (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, 0, 0,
-          0, parent, childId, instance_, nullptr);
+          childStyle | WS_TABSTOP | (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y, cx,
+          cy, parent, childId, instance_, nullptr);
       break;
     case ControlKind::kDriveList:
       control->hwnd = CreateWindowExA(0, "COMBOBOX", "",
-                                      childStyle | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-                                      0, 0, 0, parent, childId, instance_, nullptr);
+                                      childStyle | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, x,
+                                      y, cx, cy, parent, childId, instance_, nullptr);
       break;
     case ControlKind::kFolderList:
       control->hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                                      childStyle | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 0, 0, 0,
-                                      0, parent, childId, instance_, nullptr);
+                                      childStyle | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, x, y, cx,
+                                      cy, parent, childId, instance_, nullptr);
       break;
   }
   if (control->hwnd != nullptr) {
@@ -186,8 +194,7 @@ ControlId Win32Windowing::AddControl(WindowId window, const ControlSpec& spec) {
 
 void Win32Windowing::PlaceControl(WindowData& window, ControlData& control) {
   if (control.hwnd != nullptr) {
-    // A drop-down list's window height includes its dropped-down part.
-    const int dropDown = control.spec.kind == ControlKind::kDriveList ? 160 : 0;
+    const int dropDown = control.spec.kind == ControlKind::kDriveList ? kDropDownPixels : 0;
     MoveWindow(control.hwnd, ToPixelsX(control.spec.left), ToPixelsY(control.spec.top),
                ToPixelsX(control.spec.width), ToPixelsY(control.spec.height) + dropDown, TRUE);
   } else {
