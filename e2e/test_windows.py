@@ -136,6 +136,16 @@ class WindowsTest(TolmarinTestCase):
         self.desktop.wait_window(english[6], process=process)
         self.close_tolmarin(process, english[6])
 
+        # Enter presses OK, the default button: the open folder is taken and
+        # nothing is said.
+        process = self.start_tolmarin("/INSTALLDIRD:\\")
+        dialog_window = self.desktop.wait_window(FOLDER_DIALOG_TITLE, process=process, answer=answer)
+        self.xserver.xdotool("key", "--window", str(dialog_window), "Return")
+        with self.desktop.watch() as watcher:
+            self.desktop.wait_window(english[6], process=process)
+        self.assertNotIn(english[4], [e["title"] for e in watcher.shown()])
+        self.close_tolmarin(process, english[6])
+
     def test_layout_keeps_its_pixels_at_120_dpi(self):
         self.package()
         self.set_simulator_folder(SIMULATOR_FOLDER)

@@ -255,6 +255,8 @@ void Win32Windowing::ShowModal(WindowId window) {
   }
   w.modalRunning = true;
   ShowWindow(window);
+  // The first control in the tab order has the focus.
+  if (HWND first = GetNextDlgTabItem(w.hwnd, nullptr, FALSE)) SetFocus(first);
   MSG message;
   while (w.modalRunning && w.hwnd != nullptr && IsWindowVisible(w.hwnd) &&
          GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -510,6 +512,17 @@ LRESULT Win32Windowing::HandleWindow(WindowData& window, UINT message, WPARAM wP
       window.events->OnClose();
       return 0;
     case WM_COMMAND: {
+      // Enter comes as IDOK from the dialog keyboard handling: it presses the
+      // default button, if there is one. Esc (IDCANCEL) presses nothing.
+      if (LOWORD(wParam) == IDOK && lParam == 0) {
+        for (auto& control : window.controls) {
+          if (control->spec.kind == ControlKind::kButton && control->spec.isDefault &&
+              control->visible) {
+            window.events->OnClick(control->id);
+          }
+        }
+        return 0;
+      }
       const int id = LOWORD(wParam) - kFirstChildId;
       if (id >= 0 && static_cast<std::size_t>(id) < window.controls.size()) {
         const int code = HIWORD(wParam);
