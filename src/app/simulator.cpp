@@ -1,6 +1,8 @@
 #include "app/simulator.h"
 
+#include "app/commands.h"
 #include "app/product.h"
+#include "install/failure_reason.h"
 #include "registry/registry_access.h"
 
 namespace tolmarin::app {
@@ -27,6 +29,24 @@ void PrepareSceneryEntry(ProgramState& state) {
   state.SceneryEntry.value2 = 1;
   state.SceneryEntry.path = state.InstallFolder + "\\*.bgl";
   state.SceneryEntry.title = std::string(kProductName) + " " + kVersion;
+}
+
+// Asks, then starts the simulator without waiting for it; a program that
+// cannot be started is reported rather than passed over in silence.
+void LaunchSimulator(App& app) {
+  const std::string title = std::string(kProductName) + " FS Launcher";
+  platform::MessageBoxes& boxes = app.platform.messageBoxes;
+  if (boxes.Show(app.Message(28) + " ? ", platform::mb::kYesNo, title) !=
+      platform::mb::kAnswerYes) {
+    return;
+  }
+  const std::string program = app.state.SimFolder + "\\fltsim95";
+  if (const platform::Status status = app.platform.process.StartProgram(program);
+      status != platform::status::kOk) {
+    boxes.Show("The simulator " + program + " could not be started: " +
+                   install::FailureReason(status) + ".",
+               platform::mb::kStopOk, title);
+  }
 }
 
 }  // namespace tolmarin::app

@@ -46,6 +46,13 @@ FileErrorResult ReportFileError(platform::MessageBoxes& boxes, int runtimeErrorC
   return file_error::kOther;
 }
 
+bool HasFileErrorMessage(int runtimeErrorCode) {
+  for (const KnownError& known : kKnownErrors) {
+    if (known.code == runtimeErrorCode) return true;
+  }
+  return false;
+}
+
 int RuntimeErrorFromStatus(platform::Status status) {
   namespace st = platform::status;
   // Windows codes without a name in status.h.

@@ -38,6 +38,9 @@ inline constexpr int kPathNotFound = 76;
 // answer into a FileErrorResult; an unknown code gives kOther without a box.
 FileErrorResult ReportFileError(platform::MessageBoxes& boxes, int runtimeErrorCode);
 
+// Whether ReportFileError has a message for the code (and so asks the user).
+bool HasFileErrorMessage(int runtimeErrorCode);
+
 // The run-time error code for a failed platform call; kNone for success.
 int RuntimeErrorFromStatus(platform::Status status);
 

@@ -1,5 +1,6 @@
 #include "install/file_lists.h"
 
+#include <limits>
 #include <vector>
 
 namespace tolmarin::install {
@@ -38,7 +39,9 @@ void CollectFiles(platform::FileSystem& files, const std::string& folder, int li
       continue;
     }
     names.push_back(entry.name);
-    if (list != 2 && list != 3 && list != 4) {
+    // Saturates rather than wrapping to a negative count.
+    if (list != 2 && list != 3 && list != 4 &&
+        state.TotalFiles < std::numeric_limits<std::int16_t>::max()) {
       ++state.TotalFiles;
     }
   }

@@ -83,8 +83,12 @@ TEST_F(MainWindowTest, OverlappingSeasonStripsAndTheBackground) {
   EXPECT_EQ(app.state.SelectedSeason, 1) << "winter comes first";
   Press(280, 100);
   EXPECT_EQ(app.state.SelectedSeason, 2);
+  // A press on the shown spring picture is a click on it: the season
+  // question comes, and No leaves everything as it was.
+  fake.messageBoxes.QueueAnswer(platform::mb::kAnswerNo);
   Press(245, 100);
   EXPECT_EQ(app.state.SelectedSeason, 2) << "the shown spring picture takes the press";
+  EXPECT_EQ(fake.messageBoxes.Shown().back().text, "m25 m7 ?");
   EXPECT_TRUE(Shown("imgSpringOn"));
   EXPECT_FALSE(Shown("imgWinterOn"));
   Press(5, 5);
