@@ -429,6 +429,22 @@ void Win32Windowing::PaintPicture(WindowData& window, ControlData& box, HDC dc) 
   DeleteDC(memory);
 }
 
+Win32Windowing::MouseTarget Win32Windowing::TargetAt(WindowData& window, ControlData& box, int x,
+                                                     int y) {
+  // A shown image takes the mouse over its own area; elsewhere the box does.
+  if (ControlData* image = ImageAt(window, box.id, x, y)) {
+    return {image->id, (x - ToPixelsX(image->spec.left)) * twipsPerPixelX_,
+            (y - ToPixelsY(image->spec.top)) * twipsPerPixelY_};
+  }
+  return {box.id, x * twipsPerPixelX_, y * twipsPerPixelY_};
+}
+
+bool Win32Windowing::ShowHourglass(const WindowData& window) {
+  if (window.pointer != kHourglassPointer) return false;
+  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+  return true;
+}
+
 LRESULT Win32Windowing::HandlePicture(WindowData& window, ControlData& box, UINT message,
                                       WPARAM wParam, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam));
@@ -453,16 +469,10 @@ LRESULT Win32Windowing::HandlePicture(WindowData& window, ControlData& box, UINT
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
       SetCapture(box.hwnd);
-      if (ControlData* image = ImageAt(window, box.id, x, y)) {
-        window.pressedImage = message == WM_LBUTTONDOWN ? image->id : kNoControl;
-        window.events->OnMouseDown(image->id, button(message), shift,
-                                   (x - ToPixelsX(image->spec.left)) * twipsPerPixelX_,
-                                   (y - ToPixelsY(image->spec.top)) * twipsPerPixelY_);
-      } else {
-        window.pressedImage = kNoControl;
-        window.events->OnMouseDown(box.id, button(message), shift, x * twipsPerPixelX_,
-                                   y * twipsPerPixelY_);
-      }
+      const MouseTarget target = TargetAt(window, box, x, y);
+      window.pressedImage =
+          message == WM_LBUTTONDOWN && target.control != box.id ? target.control : kNoControl;
+      window.events->OnMouseDown(target.control, button(message), shift, target.x, target.y);
       return 0;
     }
     case WM_LBUTTONUP:
@@ -483,21 +493,12 @@ LRESULT Win32Windowing::HandlePicture(WindowData& window, ControlData& box, UINT
       const int buttons = ((wParam & MK_LBUTTON) ? kLeftButton : 0) |
                           ((wParam & MK_RBUTTON) ? kRightButton : 0) |
                           ((wParam & MK_MBUTTON) ? kMiddleButton : 0);
-      if (ControlData* image = ImageAt(window, box.id, x, y)) {
-        window.events->OnMouseMove(image->id, buttons, shift,
-                                   (x - ToPixelsX(image->spec.left)) * twipsPerPixelX_,
-                                   (y - ToPixelsY(image->spec.top)) * twipsPerPixelY_);
-      } else {
-        window.events->OnMouseMove(box.id, buttons, shift, x * twipsPerPixelX_,
-                                   y * twipsPerPixelY_);
-      }
+      const MouseTarget target = TargetAt(window, box, x, y);
+      window.events->OnMouseMove(target.control, buttons, shift, target.x, target.y);
       return 0;
     }
     case WM_SETCURSOR:
-      if (window.pointer == kHourglassPointer) {
-        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
-        return TRUE;
-      }
+      if (ShowHourglass(window)) return TRUE;
       break;
     default:
       break;
@@ -540,10 +541,7 @@ LRESULT Win32Windowing::HandleWindow(WindowData& window, UINT message, WPARAM wP
       return 0;
     }
     case WM_SETCURSOR:
-      if (window.pointer == kHourglassPointer) {
-        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
-        return TRUE;
-      }
+      if (ShowHourglass(window)) return TRUE;
       break;
     default:
       break;

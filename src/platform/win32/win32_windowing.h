@@ -52,6 +52,13 @@ class Win32Windowing : public Windowing {
                         LPARAM lParam);
   void PaintPicture(WindowData& window, ControlData& box, HDC dc);
   ControlData* ImageAt(WindowData& window, ControlId box, int x, int y);
+  struct MouseTarget {
+    ControlId control;
+    double x;  // twips, in the control's own coordinates
+    double y;
+  };
+  MouseTarget TargetAt(WindowData& window, ControlData& box, int x, int y);
+  static bool ShowHourglass(const WindowData& window);
   WindowData& Get(WindowId window);
   int ToPixelsX(double twips) const;
   int ToPixelsY(double twips) const;
