@@ -84,8 +84,11 @@ class WindowsTest(TolmarinTestCase):
         window = self.desktop.wait_window(english[22] + " " + english[8], process=process)
         self.desktop.screenshot(f"{self.test_dir}/season-page-summer.png", window)
 
-        # Spring and summer overlap here: the shown summer picture takes the press.
+        # Spring and summer overlap here: the shown summer picture takes the
+        # press, and its click offers to install summer again.
         self.press(window, SEASON_SPRING_AND_SUMMER)
+        question = self.desktop.answer_message_box(english[24], "&No", process=process)
+        self.assertEqual(question, english[25] + " " + english[8] + " ?")
         self.desktop.wait_title(window, english[22] + " " + english[8])
         self.press(window, SEASON_WINTER_ONLY)
         self.desktop.wait_title(window, english[22] + " " + english[10])
