@@ -8,6 +8,7 @@ into the simulator's list), so these scenarios do not depend on the install.
 """
 
 import hashlib
+import importlib.util
 import os
 import shutil
 import struct
@@ -22,8 +23,10 @@ SIMULATOR_FOLDER = "C:\\FS95"
 SCENERY_FOLDER = SIMULATOR_FOLDER + "\\Orvanne"
 PACKAGE_FOLDER = "D:\\"
 
-# Client pixel of the trash can: picSfondo sits at (2, 1) with a 2-pixel border.
+# Client pixels of the trash can and the install page's aircraft: picSfondo
+# sits at (2, 1) with a 2-pixel border.
 TRASH_CAN = (2 + 2 + 342, 1 + 2 + 402)
+INSTALL_AIRCRAFT = (2 + 2 + 180, 1 + 2 + 230)
 
 # Where the install puts each package folder: below the scenery folder or the simulator's.
 SCENERY_TARGETS = {"SCENERY": "SCENERY", "TEXTURE": "TEXTURE", "WINTER": "TEXTURE", "SC_BGL": ""}
@@ -35,6 +38,15 @@ SIMULATOR_OWN = ("FLTSIM95.EXE", "PILOTS\\CESSNA.STN", "VIDEOS\\INTRO.VID",
                  "scenery\\munich.bgl")
 OTHER_AREAS = [(10, 1, "C:\\FS95\\SCENERY\\*.bgl", "Default Scenery"),
                (20, 2, "D:\\ADDON\\LAKES\\*.bgl", "Lakes")]
+
+
+def load_simulator_generator(source_dir):
+    """demo/make_demo_simulator.py as a module."""
+    path = os.path.join(source_dir, "demo", "make_demo_simulator.py")
+    spec = importlib.util.spec_from_file_location("make_demo_simulator", path)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
 
 
 # The simulator's scenery list, written and read here independently of the program.
@@ -133,8 +145,9 @@ class UninstallTest(TolmarinTestCase):
         self.set_simulator_folder(SIMULATOR_FOLDER)
         self.ours = []  # what the uninstall must remove from the simulator's folders
         self.sounds = []
-        for name in SIMULATOR_OWN:
-            self.write(SIMULATOR_FOLDER + "\\" + name, b"the simulator's own " + name.encode())
+        self.own = [SIMULATOR_FOLDER + "\\" + name for name in SIMULATOR_OWN]
+        for path in self.own:
+            self.write(path, b"the simulator's own " + path.encode())
         for source, target in SIMULATOR_TARGETS.items():
             for name in self.package_files(source):
                 path = f"{SIMULATOR_FOLDER}\\{target}\\{name}"
@@ -146,6 +159,7 @@ class UninstallTest(TolmarinTestCase):
         self.list_before = write_list([OTHER_AREAS[0], (30, 1, SCENERY_FOLDER + "\\*.bgl", OUR_TITLE),
                                        OTHER_AREAS[1]])
         self.write(SIMULATOR_FOLDER + "\\scenery\\world.vis", self.list_before)
+        self.list_after = dict(read_list(self.list_before), areas=OTHER_AREAS)
 
         self.write_record(InstalledTo=installed_to, Fs6InstalledTo=SIMULATOR_FOLDER, Season="3",
                           Date="15/07/2026", Version="V1.00", InstalledFrom=PACKAGE_FOLDER,
@@ -234,15 +248,13 @@ class UninstallTest(TolmarinTestCase):
             self.assertFalse(self.exists(path), path)
         for path in self.sounds:
             self.assertTrue(self.exists(path), f"the sound file {path} went too")
-        for name in SIMULATOR_OWN:
-            self.assertTrue(self.exists(SIMULATOR_FOLDER + "\\" + name), name)
+        for path in self.own:
+            self.assertTrue(self.exists(path), path)
         self.assertIsNone(self.wine.reg_values(RECORD_KEY))
         self.assertIsNone(self.wine.reg_values(UNINSTALL_KEY))
         self.assertNotIn(PRODUCT, self.wine.uninstaller_list())
         with open(self.host(SIMULATOR_FOLDER + "\\scenery\\world.vis"), "rb") as f:
-            after = read_list(f.read())
-        expected = dict(read_list(self.list_before), areas=OTHER_AREAS)
-        self.assertEqual(after, expected)
+            self.assertEqual(read_list(f.read()), self.list_after)
 
     # Scenarios.
 
@@ -272,20 +284,59 @@ class UninstallTest(TolmarinTestCase):
         self.assertEqual(self.wine.reg_values(UNINSTALL_KEY), entry_before)
         self.close_tolmarin(process, self.title)
 
-    def test_system_list_of_removable_programs(self):
-        self.install_by_hand()
+    def uninstall_from_system_list(self, shot):
         self.assertIn(PRODUCT, self.wine.uninstaller_list())
         # The system starts the uninstall string in a folder of its own (here C:\).
         with self.desktop.watch() as watcher:
             uninstaller = self.wine.start(["uninstaller", "--remove", PRODUCT], name="uninstaller")
             self.answer_question("Yes")
-            self.assertEqual(self.final_message("completed-from-system-list"), self.english[32])
+            self.assertEqual(self.final_message(shot), self.english[32])
             self.wait_program_gone()
             uninstaller.wait(60)
-        self.assertEqual([e for e in watcher.shown(exe="tolmarin.exe")
-                          if e["title"] not in (self.title,)], [],
-                         "the main window or another window was shown")
+        self.assertEqual([e for e in watcher.shown(exe="tolmarin.exe") if e["title"] != self.title],
+                         [], "the main window or another window was shown")
+
+    def test_system_list_of_removable_programs(self):
+        self.install_by_hand()
+        self.uninstall_from_system_list("completed-from-system-list")
         self.assert_uninstalled()
+
+    def test_real_install_then_system_list(self):
+        """Installed through the program itself, removed through the system's list."""
+        simulator = self.c_folder(SIMULATOR_FOLDER)
+        load_simulator_generator(self.config.source_dir).make_simulator(simulator)
+        self.set_simulator_folder(SIMULATOR_FOLDER)
+        self.own = [self.wine.windows_path(os.path.join(root, name))
+                    for root, _, names in os.walk(simulator) for name in names]
+        with open(self.host(SIMULATOR_FOLDER + "\\scenery\\world.vis"), "rb") as f:
+            self.list_after = read_list(f.read())
+        self.ours = [f"{SIMULATOR_FOLDER}\\{SIMULATOR_TARGETS[source]}\\{name}"
+                     for source in ("MOD", "VID", "ADV") for name in self.package_files(source)]
+        self.sounds = [f"{SIMULATOR_FOLDER}\\ADV\\WAV\\{name}" for name in self.package_files("WAV_WPP")]
+
+        process = self.start_tolmarin("/INSTALLDIRD:\\")
+        window = self.wait_main_window(self.english[6], process, language=0)
+        self.desktop.click(window, *INSTALL_AIRCRAFT)
+        self.desktop.wait_title(window, self.english[30])
+        self.desktop.click(window, *INSTALL_AIRCRAFT)
+        self.desktop.answer_message_box(self.english[14], "Yes", process=process)
+        done = self.desktop.answer_message_box(self.english[14], "OK", timeout=120, process=process)
+        self.assertTrue(done.startswith(self.english[17] + " " + SCENERY_FOLDER), done)
+        self.assertEqual(self.wine.reg_query(UNINSTALL_KEY, "UninstallString"),
+                         '"D:\\tolmarin.exe" /UNINSTALL /INSTALLDIRD:\\')
+        for path in self.ours + self.sounds:
+            self.assertTrue(self.exists(path), f"the install did not put {path} in place")
+        self.desktop.close(self.main_window_handle())
+        self.assertEqual(process.wait(15), 0)
+
+        self.uninstall_from_system_list("completed-after-real-install")
+        self.assert_uninstalled()
+
+    def main_window_handle(self):
+        for w in self.desktop.list_windows():
+            if w["visible"] and w.get("exe", "").lower() == "tolmarin.exe" and w["class"] != "#32770":
+                return w["hwnd"]
+        self.fail("no main window")
 
     def test_already_deleted_scenery_folder(self):
         self.install_by_hand()
