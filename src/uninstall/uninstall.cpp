@@ -16,6 +16,11 @@ namespace {
 
 using platform::kHkeyLocalMachine;
 
+// The package lists whose files went into the simulator's own folders.
+constexpr int kModList = 7;  // into PILOTS
+constexpr int kVidList = 8;  // into VIDEOS
+constexpr int kAdvList = 9;  // into ADV
+
 // The scenery folder itself and its SCENERY and TEXTURE folders: their
 // files first, then the folders, the inner ones before the outer. Only a
 // folder below a drive root that is not the simulator's own (nor one above
@@ -70,9 +75,9 @@ void RemoveSimulatorFiles(platform::FileSystem& files, const app::ProgramState& 
     return;
   }
   const std::string sim = WithoutTrailingSeparators(state.SimFolder);
-  DeleteListedFiles(files, sim + "\\PILOTS\\", state.FileLists[7], report);
-  DeleteListedFiles(files, sim + "\\VIDEOS\\", state.FileLists[8], report);
-  DeleteListedFiles(files, sim + "\\ADV\\", state.FileLists[9], report);
+  DeleteListedFiles(files, sim + "\\PILOTS\\", state.FileLists[kModList], report);
+  DeleteListedFiles(files, sim + "\\VIDEOS\\", state.FileLists[kVidList], report);
+  DeleteListedFiles(files, sim + "\\ADV\\", state.FileLists[kAdvList], report);
 }
 
 bool KeyExists(platform::Registry& registry, const char* keyPath) {
