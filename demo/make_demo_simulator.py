@@ -105,6 +105,52 @@ def world_vis_bytes(contents):
     return bytes(header + body)
 
 
+def parse_world_vis(data):
+    """The contents of a list file, in the form scenery_list() gives, read by
+    each section's own offset: what a test compares after the program wrote it."""
+    header_value2 = struct.unpack_from("<H", data, 2)[0]
+    offsets = dict(zip(range(1, 7), struct.unpack_from("<6H", data, 4)))
+    at = 0
+
+    def take(size):
+        nonlocal at
+        at += size
+        return data[at - size:at]
+
+    def text():
+        nonlocal at
+        end = data.index(b"\0", at)
+        value, at = data[at:end].decode("cp1252"), end + 1
+        return value
+
+    def entries(section, read):
+        nonlocal at
+        at, found = offsets[section], []
+        while take(1) == b"\1":
+            found.append(read())
+        return found
+
+    def word():
+        return struct.unpack("<H", take(2))[0]
+
+    def byte():
+        return take(1)[0]
+
+    at = offsets[1]
+    text1 = text()
+    at = offsets[2]
+    text2 = text()
+    at, values = offsets[3], []
+    while (value := word()) != 0:
+        values.append(value)
+    return {
+        "header_value2": header_value2, "text1": text1, "text2": text2, "values": values,
+        "texts": entries(6, text),
+        "areas": entries(4, lambda: (byte(), byte(), text(), text())),
+        "records": entries(5, lambda: (byte(), word(), byte(), byte(), text(), text())),
+    }
+
+
 def munich_bytes():
     """The simulator's own scenery file, as the patch finds it."""
     out = bytearray()
