@@ -4,13 +4,14 @@
     run_demo.py --build-dir build/win32 --out build/demo
 
 Writes OUT/package (the demo package with the exe in it), makes the private
-Wine prefix OUT/prefix (D: is the package, no other host folder is
-reachable), starts "tolmarin.exe /INSTALLDIRD:\\" on the user's display when
+Wine prefix OUT/prefix (D: is the package, S: holds the demo simulator
+OUT/simulator/FS95, no other host folder is reachable), starts "tolmarin.exe /INSTALLDIRD:\\" on the user's display when
 DISPLAY is set and answers, else on a private Xvfb, saves OUT/screenshot.png
 once the main window shows, prints its path and closes the program.
 """
 
 import argparse
+import importlib.util
 import os
 import shutil
 import sys
@@ -26,9 +27,10 @@ from harness.config import Config  # noqa: E402
 from harness.prefix import inside, stop_wineserver  # noqa: E402
 from harness.xserver import XServer, display_reachable  # noqa: E402
 
-# Until the demo has a simulator of its own, the simulator's registry value
-# names an empty folder on C:, so the program does not ask for one.
-SIMULATOR_FOLDER = "C:\\FS95"
+# The demo simulator (make_demo_simulator.py with the stand-in fltsim95.exe)
+# on a drive of its own; its registry value names it, so the program finds it.
+SIMULATOR_DRIVE = "s"
+SIMULATOR_FOLDER = "S:\\FS95"
 
 
 def fresh_folder(path, out_dir):
@@ -37,6 +39,15 @@ def fresh_folder(path, out_dir):
         raise RuntimeError(f"{path} is outside {out_dir}")
     if os.path.exists(path):
         shutil.rmtree(path)
+
+
+def make_simulator(folder, program):
+    """demo/make_demo_simulator.py's folder, with the stand-in program in it."""
+    spec = importlib.util.spec_from_file_location(
+        "make_demo_simulator", os.path.join(HERE, "make_demo_simulator.py"))
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    module.make_simulator(folder, program, SIMULATOR_FOLDER)
 
 
 def main(argv=None):
@@ -59,8 +70,13 @@ def main(argv=None):
 
     # The prefix is made afresh each time, so the demo starts from a clean registry.
     stop_wineserver(os.path.join(out, "prefix"), os.path.join(out, "home"))
-    for folder in ("prefix", "home", "logs"):
+    for folder in ("prefix", "home", "logs", "simulator"):
         fresh_folder(os.path.join(out, folder), out)
+    simulator_drive = os.path.join(out, "simulator")
+    fltsim95 = os.path.join(config.build_dir, "demo", "fltsim95.exe")
+    if not os.path.isfile(fltsim95):
+        raise SystemExit(f"demo: {fltsim95} is missing: build the win32 preset's fltsim95 target")
+    make_simulator(os.path.join(simulator_drive, "FS95"), fltsim95)
 
     display = os.environ.get("DISPLAY")
     if display and display_reachable(display):
@@ -73,7 +89,7 @@ def main(argv=None):
     wine = WinePrefix.create(out, config.work_dir, config.winhelper, xserver.env())
     try:
         wine.map_drive("d", package_dir)
-        os.makedirs(wine.host_path(SIMULATOR_FOLDER), exist_ok=True)
+        wine.map_drive(SIMULATOR_DRIVE, simulator_drive)
         wine.reg_add(SIMULATOR_KEY, "InstalledTo", SIMULATOR_FOLDER)
 
         desktop = Desktop(wine, xserver, config.winhelper)
