@@ -6,9 +6,8 @@
 # with the exe in it), the demo simulator build/demo/simulator/FS95 (with the
 # stand-in fltsim95.exe) and a private Wine prefix build/demo/prefix (D: is
 # the package, S: the simulator's drive; no other host folder is reachable),
-# and starts
-# "tolmarin.exe /INSTALLDIRD:\" on your display when DISPLAY is set and
-# answers, otherwise on a private Xvfb. Once the main window shows, it saves
+# and starts "tolmarin.exe /INSTALLDIRD:\" on your display when DISPLAY is
+# set and answers, otherwise on a private Xvfb. Once the main window shows, it saves
 # build/demo/screenshot.png, prints its path and closes the program.
 set -euo pipefail
 
