@@ -129,8 +129,18 @@ class InstallTest(TolmarinTestCase):
         self.desktop.wait_title(window, title)
         self.press(window, point)
 
+    def message_box(self, title, process):
+        # winhelper can list a box in the instant it turns visible without its
+        # controls (it tests the visibility twice); the next look has them.
+        for _ in range(20):
+            try:
+                return self.desktop.wait_message_box(title, process=process)
+            except KeyError:
+                time.sleep(0.1)
+        return self.desktop.wait_message_box(title, process=process)
+
     def box(self, title, process, buttons):
-        box = self.desktop.wait_message_box(title, process=process)
+        box = self.message_box(title, process)
         self.assertEqual(box["buttons"], buttons, box["text"])
         return box
 
@@ -150,7 +160,7 @@ class InstallTest(TolmarinTestCase):
 
     def answer_box(self, title, process, button="OK"):
         """Waits for a box with this title, answers it; its text."""
-        box = self.desktop.wait_message_box(title, process=process)
+        box = self.message_box(title, process)
         self.answer(box, button)
         return box["text"]
 
