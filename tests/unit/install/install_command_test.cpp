@@ -355,6 +355,37 @@ TEST_F(InstallSceneryTest, ARetryRepeatsTheFileAndTheInstallationCompletes) {
   EXPECT_TRUE(app.state.Installed);
 }
 
+// Message boxes that note the main window's pointer whenever one is shown.
+class PointerNotingBoxes : public platform::memory::ScriptedMessageBoxes {
+ public:
+  explicit PointerNotingBoxes(platform::memory::MemoryWindowing& windowing) : windowing_(windowing) {}
+  int Show(const std::string& text, int style, const std::string& title) override {
+    pointers.push_back(app != nullptr ? windowing_.Window(app->frmMain().form.Id()).pointer : -1);
+    return ScriptedMessageBoxes::Show(text, style, title);
+  }
+  app::App* app = nullptr;
+  std::vector<int> pointers;
+
+ private:
+  platform::memory::MemoryWindowing& windowing_;
+};
+
+TEST_F(InstallSceneryTest, TheHourglassShowsWhileFilesAreCopied) {
+  PointerNotingBoxes boxes(fake.windowing);
+  platform::Platform noted{fake.registry, fake.files, fake.process, boxes, fake.windowing, fake.clock};
+  app::App run(noted);
+  app::StartUp(run);
+  boxes.app = &run;
+  fake.files.FailOn(FsOp::kCopyFile, "*PILOTS\\ORV1.STN", st::kAccessDenied, 1);
+  boxes.QueueAnswer(mb::kAnswerYes);
+  boxes.QueueAnswer(mb::kAnswerOk);
+  InstallScenery(run);
+  ASSERT_EQ(boxes.Shown().size(), 3u);
+  EXPECT_EQ(boxes.Shown()[1].text, "Path/File access error");
+  EXPECT_EQ(boxes.pointers, (std::vector<int>{platform::kDefaultPointer, platform::kHourglassPointer,
+                                              platform::kDefaultPointer}));
+}
+
 TEST_F(InstallSceneryTest, ARegistryWriteThatFailsIsToldAndLeavesNoRecord) {
   struct Case {
     const char* key;
