@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/paths.h"
 #include "install/copy_file_list.h"
 #include "install/folders.h"
 #include "install/hourglass.h"
@@ -37,6 +38,25 @@ CopyOutcome CopyPackageLists(app::App& app, const std::string& destination) {
   return {};
 }
 
+// The simulator's own file is patched on a copy beside it, which then takes
+// its place in one step: a failure half-way leaves the file as it was.
+platform::Status PatchBesideTarget(platform::FileSystem& files, const std::string& patch,
+                                   const std::string& target) {
+  namespace st = platform::status;
+  if (!app::PlainFileExists(files, target) || !app::PlainFileExists(files, patch)) {
+    return st::kOk;
+  }
+  const std::string copy = target + ".tolmarin.new";
+  platform::Status status = files.CopyFile(target, copy);
+  // A copy of a read-only file is read-only too, and could neither be
+  // patched nor removed.
+  if (status == st::kOk) status = files.SetAttributes(copy, platform::attr::kNormal);
+  if (status == st::kOk) status = PatchFile(files, patch, copy, 0);
+  if (status == st::kOk) status = files.ReplaceFile(copy, target);
+  if (status != st::kOk) files.DeleteFile(copy);
+  return status;
+}
+
 // The patch target is named relative to the simulator's folder, which is
 // current only for this step.
 CopyOutcome PatchSimulatorScenery(app::App& app) {
@@ -46,7 +66,7 @@ CopyOutcome PatchSimulatorScenery(app::App& app) {
   const std::string patch = state.SourceFolder + "mun_ptc.bin";
   CopyOutcome outcome = RunCopyStep(
       app.platform, "patching " + state.SimFolder + "\\scenery\\munich.bgl from " + patch,
-      [&] { return PatchFile(files, patch, "scenery\\munich.bgl", 0); });
+      [&] { return PatchBesideTarget(files, patch, "scenery\\munich.bgl"); });
   ChangeToFolder(files, state.SourceFolder);
   return outcome;
 }

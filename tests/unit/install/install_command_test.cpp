@@ -298,10 +298,17 @@ TEST_F(InstallSceneryTest, AFailedCopyIsReportedAsIncompleteAndNothingIsRecorded
        {"Path/File access error", "Path/File access error", "Path/File access error"},
        "copying D:\\Pkg\\SUMMER\\GRD2.R8"},
       {"patch",
-       [](testing::FakePlatform& f) { f.files.FailOn(FsOp::kWrite, "*munich.bgl", st::kLockViolation, 1, true); },
+       [](testing::FakePlatform& f) { f.files.FailOn(FsOp::kWrite, "*munich.bgl*", st::kLockViolation, 1, true); },
        {mb::kAnswerOk, mb::kAnswerOk, mb::kAnswerOk},
        {"Path/File access error", "Path/File access error", "Path/File access error"},
        "patching C:\\FS95\\scenery\\munich.bgl from D:\\Pkg\\mun_ptc.bin"},
+      {"read-only simulator file",
+       [](testing::FakePlatform& f) {
+         f.files.SetAttributes("C:\\FS95\\scenery\\munich.bgl", platform::attr::kReadOnly);
+       },
+       {mb::kAnswerOk, mb::kAnswerOk, mb::kAnswerOk},
+       {"Path/File access error", "Path/File access error", "Path/File access error"},
+       "patching C:\\FS95\\scenery\\munich.bgl from D:\\Pkg\\mun_ptc.bin: access is denied"},
       {"source gone: no Disk Error for it",
        [](testing::FakePlatform& f) { f.files.DeleteFile("D:\\Pkg\\VID\\TOUR.VID"); },
        {},
@@ -341,6 +348,9 @@ TEST_F(InstallSceneryTest, AFailedCopyIsReportedAsIncompleteAndNothingIsRecorded
     EXPECT_EQ(w.Pointer(), platform::kDefaultPointer);
     EXPECT_EQ(w.fake.files.CurrentFolder(), "D:\\Pkg");
     EXPECT_EQ(w.fake.messageBoxes.QueuedAnswers(), 0);
+    EXPECT_EQ(w.fake.files.ReadFile("C:\\FS95\\scenery\\munich.bgl"), testing::Bytes(5000, 'm'))
+        << "the simulator's file is patched whole or not at all";
+    EXPECT_FALSE(w.fake.files.FileExists("C:\\FS95\\scenery\\munich.bgl.tolmarin.new"));
   }
 }
 
