@@ -276,6 +276,7 @@ class InstallTest(TolmarinTestCase):
             record = f.read().decode("cp1252")
         self.assertIn("command line: \"C:\\FS95\\fltsim95.exe\"", record)
         self.assertIn("show: 1\r\n", record, "not started in a normal window")
+        self.assertIn("current folder: C:\\FS95\r\n", record, "not started in its own folder")
         self.assertTrue(process.running(), "the launcher ended with the start")
         self.close_tolmarin(process, m[28])
 

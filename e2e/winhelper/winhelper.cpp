@@ -159,7 +159,9 @@ std::string DialogText(HWND window) {
   return text ? WindowText(text) : std::string();
 }
 
-std::string WindowJson(HWND window, bool withChildren) {
+// `visible` is read once by the caller: a window that is shown between two
+// reads would otherwise be listed as visible without its controls.
+std::string WindowJson(HWND window, bool visible) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   RECT r{};
@@ -169,20 +171,17 @@ std::string WindowJson(HWND window, bool withChildren) {
                      ", \"exe\": " + JsonString(ProcessImageName(processId)) +
                      ", \"class\": " + JsonString(ClassName(window)) +
                      ", \"title\": " + JsonString(WindowText(window)) +
-                     ", \"visible\": " + (IsWindowVisible(window) ? "true" : "false") +
+                     ", \"visible\": " + (visible ? "true" : "false") +
                      ", \"rect\": " + RectJson(r) +
                      ", \"client\": " + RectJson(ClientRectOnScreen(window)) +
                      ", \"text\": " + JsonString(DialogText(window));
-  if (withChildren) {
-    json += ", \"children\": [";
-    bool first = true;
-    for (HWND child : ChildWindows(window)) {
-      json += (first ? "" : ", ") + ChildJson(child);
-      first = false;
-    }
-    json += "]";
+  json += ", \"children\": [";
+  bool first = true;
+  for (HWND child : visible ? ChildWindows(window) : std::vector<HWND>{}) {
+    json += (first ? "" : ", ") + ChildJson(child);
+    first = false;
   }
-  return json + "}";
+  return json + "]}";
 }
 
 void Print(const std::string& line) {
@@ -232,7 +231,7 @@ int Watch(int intervalMs) {
         event = "title";
       }
       if (event) {
-        std::string json = WindowJson(window, false);
+        std::string json = WindowJson(window, state.visible);
         Print("{\"event\": \"" + std::string(event) + "\", \"ms\": " +
               std::to_string(GetTickCount() - start) + ", " + json.substr(1));
       }

@@ -49,8 +49,12 @@ Status Win32Process::StartProgram(const std::string& path) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION started{};
+  // The program starts in its own folder, as a shortcut to it would.
+  const std::size_t slash = program.find_last_of("\\/");
+  std::string folder = slash == std::string::npos ? std::string() : program.substr(0, slash);
+  if (folder.size() == 2 && folder[1] == ':') folder += '\\';
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &started)) {
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
     return static_cast<Status>(GetLastError());
   }
   // We hold the foreground (the user just clicked); let the new program take it.
