@@ -49,10 +49,17 @@ Status Win32Process::StartProgram(const std::string& path) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION started{};
-  // The program starts in its own folder, as a shortcut to it would.
+  // The program starts in its own folder, as a shortcut to it would. When
+  // that folder is missing, the start fails on the program's path.
   const std::size_t slash = program.find_last_of("\\/");
   std::string folder = slash == std::string::npos ? std::string() : program.substr(0, slash);
   if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+  const DWORD folderAttributes = folder.empty() ? INVALID_FILE_ATTRIBUTES
+                                                : GetFileAttributesA(folder.c_str());
+  if (folderAttributes == INVALID_FILE_ATTRIBUTES ||
+      (folderAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    folder.clear();
+  }
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
     return static_cast<Status>(GetLastError());
