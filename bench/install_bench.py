@@ -25,7 +25,6 @@ that reaches the host's root) and removed at the end unless --keep.
 
 import argparse
 import datetime
-import importlib.util
 import os
 import re
 import shutil
@@ -55,11 +54,7 @@ SEASON_NAMES = {1: 10, 2: 7, 3: 8, 4: 9}  # message numbers
 
 
 def load(name):
-    path = os.path.join(SOURCE_DIR, "demo", f"{name}.py")
-    spec = importlib.util.spec_from_file_location(name, path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return package.load_demo_module(name, SOURCE_DIR)
 
 
 def season_today():

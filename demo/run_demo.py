@@ -11,7 +11,6 @@ once the main window shows, prints its path and closes the program.
 """
 
 import argparse
-import importlib.util
 import os
 import shutil
 import sys
@@ -43,10 +42,7 @@ def fresh_folder(path, out_dir):
 
 def make_simulator(folder, program):
     """demo/make_demo_simulator.py's folder, with the stand-in program in it."""
-    spec = importlib.util.spec_from_file_location(
-        "make_demo_simulator", os.path.join(HERE, "make_demo_simulator.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = package.load_demo_module("make_demo_simulator", os.path.dirname(HERE))
     module.make_simulator(folder, program, SIMULATOR_FOLDER)
 
 

@@ -5,13 +5,13 @@ the refusals before the question, and a copy that fails half-way."""
 
 import datetime
 import hashlib
-import importlib.util
 import os
 import subprocess
 import time
 import unittest
 
 from harness import RECORD_KEY, UNINSTALL_KEY, TolmarinTestCase
+from harness.package import load_demo_module
 
 PRODUCT = "Durirezo Orvanne"
 SIMULATOR_FOLDER = "C:\\FS95"
@@ -36,11 +36,8 @@ TARGETS = {"SCENERY": "Orvanne\\SCENERY", "TEXTURE": "Orvanne\\TEXTURE", "SC_BGL
 
 
 def load_simulator_generator(source_dir):
-    path = os.path.join(source_dir, "demo", "make_demo_simulator.py")
-    spec = importlib.util.spec_from_file_location("make_demo_simulator", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    """demo/make_demo_simulator.py as a module."""
+    return load_demo_module("make_demo_simulator", source_dir)
 
 
 def season_of(day):

@@ -8,7 +8,6 @@ into the simulator's list), so these scenarios do not depend on the install.
 """
 
 import hashlib
-import importlib.util
 import os
 import shutil
 import struct
@@ -16,6 +15,7 @@ import time
 import unittest
 
 from harness import RECORD_KEY, UNINSTALL_KEY, TolmarinTestCase
+from harness.package import load_demo_module
 
 PRODUCT = "Durirezo Orvanne"
 OUR_TITLE = "Durirezo Orvanne V1.00"
@@ -42,11 +42,7 @@ OTHER_AREAS = [(10, 1, "C:\\FS95\\SCENERY\\*.bgl", "Default Scenery"),
 
 def load_simulator_generator(source_dir):
     """demo/make_demo_simulator.py as a module."""
-    path = os.path.join(source_dir, "demo", "make_demo_simulator.py")
-    spec = importlib.util.spec_from_file_location("make_demo_simulator", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return load_demo_module("make_demo_simulator", source_dir)
 
 
 # The simulator's scenery list, written and read here independently of the program.

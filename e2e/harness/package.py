@@ -13,13 +13,18 @@ LANGUAGE_CODES = ("eng", "ita", "fre", "deu", "dut", "spa", "por")
 MESSAGE_LINE = re.compile(r"^([1-9][0-9]*) (.*)$")
 
 
+def load_demo_module(name, source_dir=SOURCE_DIR_DEFAULT):
+    """One of the demo's generators (demo/<name>.py) as a module."""
+    path = os.path.join(source_dir, "demo", f"{name}.py")
+    module_spec = importlib.util.spec_from_file_location(name, path)
+    module = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(module)
+    return module
+
+
 def load_generator(source_dir=SOURCE_DIR_DEFAULT):
     """demo/make_demo_package.py as a module."""
-    path = os.path.join(source_dir, "demo", "make_demo_package.py")
-    spec = importlib.util.spec_from_file_location("make_demo_package", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return load_demo_module("make_demo_package", source_dir)
 
 
 BACKGROUNDS = ("inst_off.bmp", "seas_off.bmp")
