@@ -41,14 +41,14 @@ struct Font {
   bool strikeout = false;
 };
 
-struct WindowSpec {
+struct WindowLayout {
   std::string caption;
   double clientWidth = 0;
   double clientHeight = 0;
   Border border = Border::kFixedSingle;
 };
 
-struct ControlSpec {
+struct ControlLayout {
   ControlKind kind = ControlKind::kImage;
   std::string name;
   ControlId container = kNoControl;  // a picture box of the same window, or the window itself
@@ -105,8 +105,8 @@ class Windowing {
  public:
   virtual ~Windowing() = default;
 
-  virtual WindowId CreateWindow(const WindowSpec& spec, WindowEvents& events) = 0;
-  virtual ControlId AddControl(WindowId window, const ControlSpec& spec) = 0;
+  virtual WindowId CreateWindow(const WindowLayout& layout, WindowEvents& events) = 0;
+  virtual ControlId AddControl(WindowId window, const ControlLayout& layout) = 0;
   virtual void DestroyWindow(WindowId window) = 0;
 
   virtual void SetCaption(WindowId window, const std::string& caption) = 0;

@@ -8,31 +8,31 @@ namespace tolmarin::ui {
 
 namespace {
 
-platform::WindowSpec AboutWindowSpec() {
-  platform::WindowSpec spec;
-  spec.caption = "Durirezo ORVANNE credits";
-  spec.clientWidth = 5550;
-  spec.clientHeight = 6840;
-  spec.border = platform::Border::kFixedDialog;
-  return spec;
+platform::WindowLayout AboutWindowLayout() {
+  platform::WindowLayout layout;
+  layout.caption = "Durirezo ORVANNE credits";
+  layout.clientWidth = 5550;
+  layout.clientHeight = 6840;
+  layout.border = platform::Border::kFixedDialog;
+  return layout;
 }
 
-platform::ControlSpec CreditsPicture() {
-  platform::ControlSpec spec;
-  spec.kind = platform::ControlKind::kPictureBox;
-  spec.name = "Picture1";
-  spec.left = 12;
-  spec.top = 24;
-  spec.width = 5475;
-  spec.height = 6750;
-  spec.builtinBitmap = TOLMARIN_BMP_CREDITS;
-  return spec;
+platform::ControlLayout CreditsPicture() {
+  platform::ControlLayout layout;
+  layout.kind = platform::ControlKind::kPictureBox;
+  layout.name = "Picture1";
+  layout.left = 12;
+  layout.top = 24;
+  layout.width = 5475;
+  layout.height = 6750;
+  layout.builtinBitmap = TOLMARIN_BMP_CREDITS;
+  return layout;
 }
 
 }  // namespace
 
 AboutWindow::AboutWindow(app::App& app)
-    : form(app.platform.windowing, AboutWindowSpec(), *this),
+    : form(app.platform.windowing, AboutWindowLayout(), *this),
       Picture1(form.AddControl(CreditsPicture())),
       app_(app) {}
 

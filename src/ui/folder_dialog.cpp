@@ -10,29 +10,29 @@ namespace tolmarin::ui {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlLayout;
 
-platform::WindowSpec FolderDialogSpec() {
-  platform::WindowSpec spec;
-  spec.clientWidth = 4860;
-  spec.clientHeight = 4125;
-  spec.border = platform::Border::kFixedDialog;
-  return spec;
+platform::WindowLayout FolderDialogLayout() {
+  platform::WindowLayout layout;
+  layout.clientWidth = 4860;
+  layout.clientHeight = 4125;
+  layout.border = platform::Border::kFixedDialog;
+  return layout;
 }
 
-ControlSpec Make(ControlKind kind, const char* name, double left, double top, double width,
+ControlLayout Make(ControlKind kind, const char* name, double left, double top, double width,
                  double height, const char* caption, int tabIndex, bool isDefault = false) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.name = name;
-  spec.left = left;
-  spec.top = top;
-  spec.width = width;
-  spec.height = height;
-  spec.caption = caption;
-  spec.tabIndex = tabIndex;
-  spec.isDefault = isDefault;
-  return spec;
+  ControlLayout layout;
+  layout.kind = kind;
+  layout.name = name;
+  layout.left = left;
+  layout.top = top;
+  layout.width = width;
+  layout.height = height;
+  layout.caption = caption;
+  layout.tabIndex = tabIndex;
+  layout.isDefault = isDefault;
+  return layout;
 }
 
 std::string UpperDrive(const std::string& path) {
@@ -52,7 +52,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 
 // Controls are added in tab order: dir1, btnOK, btnCancel, drive1.
 FolderDialog::FolderDialog(app::App& app)
-    : form(app.platform.windowing, FolderDialogSpec(), *this),
+    : form(app.platform.windowing, FolderDialogLayout(), *this),
       dir1(form.AddControl(
           Make(ControlKind::kFolderList, "dir1", 135, 585, 4635, 2505, "", 0))),
       btnOK(form.AddControl(

@@ -3,13 +3,13 @@
 namespace tolmarin::ui {
 
 Control::Control(platform::Windowing& windowing, platform::WindowId window,
-                 platform::ControlId id, const platform::ControlSpec& spec)
-    : windowing_(windowing), window_(window), id_(id), spec_(spec) {}
+                 platform::ControlId id, const platform::ControlLayout& layout)
+    : windowing_(windowing), window_(window), id_(id), layout_(layout) {}
 
 void Control::Move(double left, double top) {
-  spec_.left = left;
-  spec_.top = top;
-  windowing_.SetControlBounds(window_, id_, spec_.left, spec_.top, spec_.width, spec_.height);
+  layout_.left = left;
+  layout_.top = top;
+  windowing_.SetControlBounds(window_, id_, layout_.left, layout_.top, layout_.width, layout_.height);
 }
 
 void Control::SetVisible(bool visible) {
@@ -18,33 +18,33 @@ void Control::SetVisible(bool visible) {
 }
 
 void Control::SetCaption(const std::string& caption) {
-  spec_.caption = caption;
+  layout_.caption = caption;
   windowing_.SetControlCaption(window_, id_, caption);
 }
 
 bool Control::LoadPicture(const std::string& path) {
-  double width = spec_.width;
-  double height = spec_.height;
+  double width = layout_.width;
+  double height = layout_.height;
   if (!windowing_.LoadPicture(window_, id_, path, width, height)) {
     return false;
   }
-  spec_.width = width;
-  spec_.height = height;
+  layout_.width = width;
+  layout_.height = height;
   return true;
 }
 
-Form::Form(platform::Windowing& windowing, const platform::WindowSpec& spec,
+Form::Form(platform::Windowing& windowing, const platform::WindowLayout& layout,
            platform::WindowEvents& events)
     : windowing_(windowing),
-      id_(windowing.CreateWindow(spec, events)),
-      caption_(spec.caption),
+      id_(windowing.CreateWindow(layout, events)),
+      caption_(layout.caption),
       bounds_(windowing.WindowBounds(id_)) {}
 
 Form::~Form() { windowing_.DestroyWindow(id_); }
 
-Control& Form::AddControl(const platform::ControlSpec& spec) {
-  const platform::ControlId id = windowing_.AddControl(id_, spec);
-  controls_.push_back(std::make_unique<Control>(windowing_, id_, id, spec));
+Control& Form::AddControl(const platform::ControlLayout& layout) {
+  const platform::ControlId id = windowing_.AddControl(id_, layout);
+  controls_.push_back(std::make_unique<Control>(windowing_, id_, id, layout));
   return *controls_.back();
 }
 

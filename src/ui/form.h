@@ -14,18 +14,18 @@ namespace tolmarin::ui {
 class Control {
  public:
   Control(platform::Windowing& windowing, platform::WindowId window, platform::ControlId id,
-          const platform::ControlSpec& spec);
+          const platform::ControlLayout& layout);
 
-  const std::string& Name() const { return spec_.name; }
+  const std::string& Name() const { return layout_.name; }
   platform::ControlId Id() const { return id_; }
-  platform::ControlKind Kind() const { return spec_.kind; }
+  platform::ControlKind Kind() const { return layout_.kind; }
 
-  double Left() const { return spec_.left; }
-  double Top() const { return spec_.top; }
-  double Width() const { return spec_.width; }
-  double Height() const { return spec_.height; }
+  double Left() const { return layout_.left; }
+  double Top() const { return layout_.top; }
+  double Width() const { return layout_.width; }
+  double Height() const { return layout_.height; }
   bool Visible() const { return visible_; }
-  const std::string& Caption() const { return spec_.caption; }
+  const std::string& Caption() const { return layout_.caption; }
 
   void Move(double left, double top);
   void SetVisible(bool visible);
@@ -40,19 +40,19 @@ class Control {
   platform::Windowing& windowing_;
   platform::WindowId window_;
   platform::ControlId id_;
-  platform::ControlSpec spec_;
+  platform::ControlLayout layout_;
   bool visible_ = true;
 };
 
 class Form {
  public:
-  Form(platform::Windowing& windowing, const platform::WindowSpec& spec,
+  Form(platform::Windowing& windowing, const platform::WindowLayout& layout,
        platform::WindowEvents& events);
   ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  Control& AddControl(const platform::ControlSpec& spec);
+  Control& AddControl(const platform::ControlLayout& layout);
   // The control that the backend reports by this id, or null.
   Control* FindControl(platform::ControlId id);
 

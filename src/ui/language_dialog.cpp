@@ -7,31 +7,31 @@ namespace tolmarin::ui {
 
 namespace {
 
-platform::WindowSpec LanguageDialogSpec() {
-  platform::WindowSpec spec;
-  spec.caption = "LANGUAGE SELECTION";
-  spec.clientWidth = 3240;
-  spec.clientHeight = 4065;
-  spec.border = platform::Border::kFixedDialog;
-  return spec;
+platform::WindowLayout LanguageDialogLayout() {
+  platform::WindowLayout layout;
+  layout.caption = "LANGUAGE SELECTION";
+  layout.clientWidth = 3240;
+  layout.clientHeight = 4065;
+  layout.border = platform::Border::kFixedDialog;
+  return layout;
 }
 
 }  // namespace
 
 LanguageDialog::LanguageDialog(app::App& app)
-    : form(app.platform.windowing, LanguageDialogSpec(), *this), app_(app) {
+    : form(app.platform.windowing, LanguageDialogLayout(), *this), app_(app) {
   for (int i = 0; i < lang::kLanguageCount; ++i) {
-    platform::ControlSpec spec;
-    spec.kind = platform::ControlKind::kButton;
-    spec.name = "btnLanguage(";
-    spec.name += std::to_string(i);
-    spec.name += ")";
-    spec.left = 720;
-    spec.top = 360 + 480 * i;
-    spec.width = 1695;
-    spec.height = 375;
-    spec.tabIndex = i;
-    btnLanguage[static_cast<std::size_t>(i)] = &form.AddControl(spec);
+    platform::ControlLayout layout;
+    layout.kind = platform::ControlKind::kButton;
+    layout.name = "btnLanguage(";
+    layout.name += std::to_string(i);
+    layout.name += ")";
+    layout.left = 720;
+    layout.top = 360 + 480 * i;
+    layout.width = 1695;
+    layout.height = 375;
+    layout.tabIndex = i;
+    btnLanguage[static_cast<std::size_t>(i)] = &form.AddControl(layout);
   }
 }
 

@@ -7,61 +7,61 @@ namespace tolmarin::ui {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlLayout;
 
-platform::WindowSpec MainWindowSpec() {
-  platform::WindowSpec spec;
-  spec.caption = "Durirezo ORVANNE launcher program";
-  spec.clientWidth = 5535;
-  spec.clientHeight = 6810;
-  spec.border = platform::Border::kFixedSingle;
-  return spec;
+platform::WindowLayout MainWindowLayout() {
+  platform::WindowLayout layout;
+  layout.caption = "Durirezo ORVANNE launcher program";
+  layout.clientWidth = 5535;
+  layout.clientHeight = 6810;
+  layout.border = platform::Border::kFixedSingle;
+  return layout;
 }
 
-ControlSpec Background() {
-  ControlSpec spec;
-  spec.kind = ControlKind::kPictureBox;
-  spec.name = "picSfondo";
-  spec.left = 30;
-  spec.top = 15;
-  spec.width = 5475;
-  spec.height = 6750;
-  return spec;
+ControlLayout Background() {
+  ControlLayout layout;
+  layout.kind = ControlKind::kPictureBox;
+  layout.name = "picSfondo";
+  layout.left = 30;
+  layout.top = 15;
+  layout.width = 5475;
+  layout.height = 6750;
+  return layout;
 }
 
-ControlSpec Image(platform::ControlId container, const char* name, double left, double top,
+ControlLayout Image(platform::ControlId container, const char* name, double left, double top,
                   double width, double height, int bitmap) {
-  ControlSpec spec;
-  spec.kind = ControlKind::kImage;
-  spec.name = name;
-  spec.container = container;
-  spec.left = left;
-  spec.top = top;
-  spec.width = width;
-  spec.height = height;
-  spec.builtinBitmap = bitmap;
-  return spec;
+  ControlLayout layout;
+  layout.kind = ControlKind::kImage;
+  layout.name = name;
+  layout.container = container;
+  layout.left = left;
+  layout.top = top;
+  layout.width = width;
+  layout.height = height;
+  layout.builtinBitmap = bitmap;
+  return layout;
 }
 
-ControlSpec SeasonLabel(platform::ControlId container) {
-  ControlSpec spec;
-  spec.kind = ControlKind::kLabel;
-  spec.name = "lblSeason";
-  spec.container = container;
-  spec.left = 3240;
-  spec.top = 2175;
-  spec.width = 1695;
-  spec.height = 360;
-  spec.font.face = "Arial";
-  spec.font.points = 10.5;
-  spec.font.weight = 700;
-  return spec;
+ControlLayout SeasonLabel(platform::ControlId container) {
+  ControlLayout layout;
+  layout.kind = ControlKind::kLabel;
+  layout.name = "lblSeason";
+  layout.container = container;
+  layout.left = 3240;
+  layout.top = 2175;
+  layout.width = 1695;
+  layout.height = 360;
+  layout.font.face = "Arial";
+  layout.font.points = 10.5;
+  layout.font.weight = 700;
+  return layout;
 }
 
 }  // namespace
 
 MainWindow::MainWindow(platform::Windowing& windowing, platform::WindowEvents& events)
-    : form(windowing, MainWindowSpec(), events),
+    : form(windowing, MainWindowLayout(), events),
       picSfondo(form.AddControl(Background())),
       imgNoSpace(form.AddControl(
           Image(picSfondo.Id(), "imgNoSpace", 2040, 1260, 1320, 1290, TOLMARIN_BMP_NO_SPACE))),

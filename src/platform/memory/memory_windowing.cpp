@@ -52,22 +52,22 @@ const MemoryWindow& MemoryWindowing::Window(WindowId window) const {
   return windows_.at(static_cast<std::size_t>(window));
 }
 
-WindowId MemoryWindowing::CreateWindow(const WindowSpec& spec, WindowEvents& events) {
+WindowId MemoryWindowing::CreateWindow(const WindowLayout& layout, WindowEvents& events) {
   MemoryWindow window;
-  window.spec = spec;
+  window.layout = layout;
   window.events = &events;
-  window.caption = spec.caption;
-  window.bounds.width = spec.clientWidth + 2 * kFramePixels * screen_.twipsPerPixelX;
+  window.caption = layout.caption;
+  window.bounds.width = layout.clientWidth + 2 * kFramePixels * screen_.twipsPerPixelX;
   window.bounds.height =
-      spec.clientHeight + (2 * kFramePixels + kTitlePixels) * screen_.twipsPerPixelY;
+      layout.clientHeight + (2 * kFramePixels + kTitlePixels) * screen_.twipsPerPixelY;
   windows_.push_back(window);
   return static_cast<WindowId>(windows_.size() - 1);
 }
 
-ControlId MemoryWindowing::AddControl(WindowId window, const ControlSpec& spec) {
+ControlId MemoryWindowing::AddControl(WindowId window, const ControlLayout& layout) {
   MemoryWindow& w = Get(window);
   MemoryControl control;
-  control.spec = spec;
+  control.layout = layout;
   w.controls.push_back(control);
   return static_cast<ControlId>(w.controls.size() - 1);
 }
@@ -111,11 +111,11 @@ void MemoryWindowing::SetPointer(WindowId window, int pointer) { Get(window).poi
 
 void MemoryWindowing::SetControlBounds(WindowId window, ControlId control, double left,
                                        double top, double width, double height) {
-  ControlSpec& spec = Get(window).controls.at(static_cast<std::size_t>(control)).spec;
-  spec.left = left;
-  spec.top = top;
-  spec.width = width;
-  spec.height = height;
+  ControlLayout& layout = Get(window).controls.at(static_cast<std::size_t>(control)).layout;
+  layout.left = left;
+  layout.top = top;
+  layout.width = width;
+  layout.height = height;
 }
 
 void MemoryWindowing::SetControlVisible(WindowId window, ControlId control, bool visible) {
@@ -124,7 +124,7 @@ void MemoryWindowing::SetControlVisible(WindowId window, ControlId control, bool
 
 void MemoryWindowing::SetControlCaption(WindowId window, ControlId control,
                                         const std::string& caption) {
-  Get(window).controls.at(static_cast<std::size_t>(control)).spec.caption = caption;
+  Get(window).controls.at(static_cast<std::size_t>(control)).layout.caption = caption;
 }
 
 bool MemoryWindowing::LoadPicture(WindowId window, ControlId control, const std::string& path,
@@ -136,11 +136,11 @@ bool MemoryWindowing::LoadPicture(WindowId window, ControlId control, const std:
   }
   MemoryControl& c = Get(window).controls.at(static_cast<std::size_t>(control));
   c.picturePath = path;
-  const double border = c.spec.kind == ControlKind::kPictureBox ? 2 * kPictureBorderPixels : 0;
-  c.spec.width = (widthPx + border) * screen_.twipsPerPixelX;
-  c.spec.height = (heightPx + border) * screen_.twipsPerPixelY;
-  width = c.spec.width;
-  height = c.spec.height;
+  const double border = c.layout.kind == ControlKind::kPictureBox ? 2 * kPictureBorderPixels : 0;
+  c.layout.width = (widthPx + border) * screen_.twipsPerPixelX;
+  c.layout.height = (heightPx + border) * screen_.twipsPerPixelY;
+  width = c.layout.width;
+  height = c.layout.height;
   return true;
 }
 
@@ -159,7 +159,7 @@ void MemoryWindowing::SelectListItem(WindowId window, ControlId control, int ind
   MemoryWindow& w = Get(window);
   MemoryControl& c = w.controls.at(static_cast<std::size_t>(control));
   c.selected = index;
-  if (c.spec.kind == ControlKind::kDriveList) {
+  if (c.layout.kind == ControlKind::kDriveList) {
     w.events->OnChange(control);
   } else {
     w.events->OnClick(control);
@@ -178,7 +178,7 @@ void MemoryWindowing::OnNextModal(std::function<void(WindowId)> handler) {
 
 WindowId MemoryWindowing::FindWindow(const std::string& caption) const {
   for (std::size_t i = 0; i < windows_.size(); ++i) {
-    if (windows_[i].spec.caption == caption) return static_cast<WindowId>(i);
+    if (windows_[i].layout.caption == caption) return static_cast<WindowId>(i);
   }
   return -1;
 }
@@ -186,7 +186,7 @@ WindowId MemoryWindowing::FindWindow(const std::string& caption) const {
 ControlId MemoryWindowing::FindControl(WindowId window, const std::string& name) const {
   const MemoryWindow& w = Window(window);
   for (std::size_t i = 0; i < w.controls.size(); ++i) {
-    if (w.controls[i].spec.name == name) return static_cast<ControlId>(i);
+    if (w.controls[i].layout.name == name) return static_cast<ControlId>(i);
   }
   throw std::out_of_range("no control " + name);
 }
@@ -200,9 +200,9 @@ ControlId MemoryWindowing::ImageAt(const MemoryWindow& window, ControlId picture
   // The last-added shown image lies on top.
   for (std::size_t i = window.controls.size(); i-- > 0;) {
     const MemoryControl& c = window.controls[i];
-    if (c.spec.kind == ControlKind::kImage && c.visible && c.spec.container == pictureBox &&
-        x >= c.spec.left && x < c.spec.left + c.spec.width && y >= c.spec.top &&
-        y < c.spec.top + c.spec.height) {
+    if (c.layout.kind == ControlKind::kImage && c.visible && c.layout.container == pictureBox &&
+        x >= c.layout.left && x < c.layout.left + c.layout.width && y >= c.layout.top &&
+        y < c.layout.top + c.layout.height) {
       return static_cast<ControlId>(i);
     }
   }
@@ -217,8 +217,8 @@ void MemoryWindowing::PressAt(WindowId window, ControlId pictureBox, double x, d
     w.events->OnMouseDown(pictureBox, button, 0, x, y);
     return;
   }
-  const ControlSpec& spec = w.controls[static_cast<std::size_t>(image)].spec;
-  w.events->OnMouseDown(image, button, 0, x - spec.left, y - spec.top);
+  const ControlLayout& layout = w.controls[static_cast<std::size_t>(image)].layout;
+  w.events->OnMouseDown(image, button, 0, x - layout.left, y - layout.top);
   if (button == kLeftButton) {
     w.events->OnClick(image);
   }
@@ -231,8 +231,8 @@ void MemoryWindowing::MoveMouseAt(WindowId window, ControlId pictureBox, double 
     w.events->OnMouseMove(pictureBox, 0, 0, x, y);
     return;
   }
-  const ControlSpec& spec = w.controls[static_cast<std::size_t>(image)].spec;
-  w.events->OnMouseMove(image, 0, 0, x - spec.left, y - spec.top);
+  const ControlLayout& layout = w.controls[static_cast<std::size_t>(image)].layout;
+  w.events->OnMouseMove(image, 0, 0, x - layout.left, y - layout.top);
 }
 
 void MemoryWindowing::ClickControl(WindowId window, ControlId control) {

@@ -14,7 +14,7 @@
 namespace tolmarin::platform::memory {
 
 struct MemoryControl {
-  ControlSpec spec;  // left, top, width and height kept up to date
+  ControlLayout layout;  // left, top, width and height kept up to date
   bool visible = true;
   std::string picturePath;  // last bitmap loaded from a file
   std::vector<std::string> items;  // drive and folder lists
@@ -22,7 +22,7 @@ struct MemoryControl {
 };
 
 struct MemoryWindow {
-  WindowSpec spec;
+  WindowLayout layout;
   WindowEvents* events = nullptr;
   std::string caption;
   Bounds bounds;
@@ -38,8 +38,8 @@ class MemoryWindowing : public Windowing {
   // Bitmaps are read through `files` (their size comes from the BMP header).
   explicit MemoryWindowing(FileSystem* files = nullptr);
 
-  WindowId CreateWindow(const WindowSpec& spec, WindowEvents& events) override;
-  ControlId AddControl(WindowId window, const ControlSpec& spec) override;
+  WindowId CreateWindow(const WindowLayout& layout, WindowEvents& events) override;
+  ControlId AddControl(WindowId window, const ControlLayout& layout) override;
   void DestroyWindow(WindowId window) override;
   void SetCaption(WindowId window, const std::string& caption) override;
   void SetWindowBounds(WindowId window, double left, double top, double width,

@@ -17,7 +17,7 @@ constexpr int kDropDownPixels = 160;
 }  // namespace
 
 struct Win32Windowing::ControlData {
-  ControlSpec spec;
+  ControlLayout layout;
   ControlId id = kNoControl;
   bool visible = true;
   HWND hwnd = nullptr;       // null for windowless images and labels in a picture box
@@ -31,7 +31,7 @@ struct Win32Windowing::ControlData {
 struct Win32Windowing::WindowData {
   Win32Windowing* owner = nullptr;
   WindowId id = -1;
-  WindowSpec spec;
+  WindowLayout layout;
   WindowEvents* events = nullptr;
   HWND hwnd = nullptr;
   bool modalRunning = false;
@@ -90,66 +90,66 @@ int Win32Windowing::ToPixelsY(double twips) const {
   return static_cast<int>(std::lround(twips / twipsPerPixelY_));
 }
 
-WindowId Win32Windowing::CreateWindow(const WindowSpec& spec, WindowEvents& events) {
+WindowId Win32Windowing::CreateWindow(const WindowLayout& layout, WindowEvents& events) {
   auto data = std::make_unique<WindowData>();
   data->owner = this;
   data->id = static_cast<WindowId>(windows_.size());
-  data->spec = spec;
+  data->layout = layout;
   data->events = &events;
 
   // Fixed size, a close box, no minimize or maximize box.
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   DWORD exStyle = 0;
-  if (spec.border == Border::kFixedSingle) {
+  if (layout.border == Border::kFixedSingle) {
     style |= WS_BORDER;
   } else {
     style |= WS_DLGFRAME;
     exStyle |= WS_EX_DLGMODALFRAME;
   }
-  RECT rect = {0, 0, ToPixelsX(spec.clientWidth), ToPixelsY(spec.clientHeight)};
+  RECT rect = {0, 0, ToPixelsX(layout.clientWidth), ToPixelsY(layout.clientHeight)};
   AdjustWindowRectEx(&rect, style, FALSE, exStyle);
   WindowData* raw = data.get();
   windows_.push_back(std::move(data));
-  raw->hwnd = CreateWindowExA(exStyle, kWindowClass, spec.caption.c_str(), style, 0, 0,
+  raw->hwnd = CreateWindowExA(exStyle, kWindowClass, layout.caption.c_str(), style, 0, 0,
                               rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
                               instance_, raw);
   return raw->id;
 }
 
-ControlId Win32Windowing::AddControl(WindowId window, const ControlSpec& spec) {
+ControlId Win32Windowing::AddControl(WindowId window, const ControlLayout& layout) {
   WindowData& w = Get(window);
   auto control = std::make_unique<ControlData>();
-  control->spec = spec;
+  control->layout = layout;
   control->id = static_cast<ControlId>(w.controls.size());
 
-  const bool inPicture = spec.container != kNoControl;
-  HWND parent = inPicture ? w.controls.at(static_cast<std::size_t>(spec.container))->hwnd : w.hwnd;
+  const bool inPicture = layout.container != kNoControl;
+  HWND parent = inPicture ? w.controls.at(static_cast<std::size_t>(layout.container))->hwnd : w.hwnd;
   const HMENU childId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChildId + control->id));
   const DWORD childStyle = WS_CHILD | WS_VISIBLE;
   // Child windows are made at their final place and size: Wine's combo box
   // lays out its parts only once, when it is created.
-  const int x = ToPixelsX(spec.left);
-  const int y = ToPixelsY(spec.top);
-  const int cx = ToPixelsX(spec.width);
-  const int cy = ToPixelsY(spec.height) + (spec.kind == ControlKind::kDriveList ? kDropDownPixels : 0);
+  const int x = ToPixelsX(layout.left);
+  const int y = ToPixelsY(layout.top);
+  const int cx = ToPixelsX(layout.width);
+  const int cy = ToPixelsY(layout.height) + (layout.kind == ControlKind::kDriveList ? kDropDownPixels : 0);
 
-  if (spec.font.points > 0) {
+  if (layout.font.points > 0) {
     HDC dc = GetDC(nullptr);
-    const int height = -MulDiv(static_cast<int>(std::lround(spec.font.points * 10)),
+    const int height = -MulDiv(static_cast<int>(std::lround(layout.font.points * 10)),
                                GetDeviceCaps(dc, LOGPIXELSY), 720);
     ReleaseDC(nullptr, dc);
-    control->font = CreateFontA(height, 0, 0, 0, spec.font.weight, spec.font.italic,
-                                spec.font.underline, spec.font.strikeout, DEFAULT_CHARSET,
+    control->font = CreateFontA(height, 0, 0, 0, layout.font.weight, layout.font.italic,
+                                layout.font.underline, layout.font.strikeout, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH, spec.font.face.c_str());
+                                DEFAULT_PITCH, layout.font.face.c_str());
   }
-  if (spec.builtinBitmap != 0) {
+  if (layout.builtinBitmap != 0) {
     control->bitmap = static_cast<HBITMAP>(LoadImageA(
-        instance_, MAKEINTRESOURCEA(spec.builtinBitmap), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        instance_, MAKEINTRESOURCEA(layout.builtinBitmap), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     control->ownsBitmap = control->bitmap != nullptr;
   }
 
-  switch (spec.kind) {
+  switch (layout.kind) {
     case ControlKind::kPictureBox:
       control->hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, kPictureClass, "",
                                       childStyle | WS_CLIPCHILDREN, x, y, cx, cy, parent, childId,
@@ -159,14 +159,14 @@ ControlId Win32Windowing::AddControl(WindowId window, const ControlSpec& spec) {
       break;  // windowless: the picture box paints and hit-tests it
     case ControlKind::kLabel:
       if (!inPicture) {
-        control->hwnd = CreateWindowExA(0, "STATIC", spec.caption.c_str(), childStyle, x, y, cx, cy,
+        control->hwnd = CreateWindowExA(0, "STATIC", layout.caption.c_str(), childStyle, x, y, cx, cy,
                                         parent, childId, instance_, nullptr);
       }
       break;
     case ControlKind::kButton:
       control->hwnd = CreateWindowExA(
-          0, "BUTTON", spec.caption.c_str(),
-          childStyle | WS_TABSTOP | (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y, cx,
+          0, "BUTTON", layout.caption.c_str(),
+          childStyle | WS_TABSTOP | (layout.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y, cx,
           cy, parent, childId, instance_, nullptr);
       break;
     case ControlKind::kDriveList:
@@ -194,17 +194,17 @@ ControlId Win32Windowing::AddControl(WindowId window, const ControlSpec& spec) {
 
 void Win32Windowing::PlaceControl(WindowData& window, ControlData& control) {
   if (control.hwnd != nullptr) {
-    const int dropDown = control.spec.kind == ControlKind::kDriveList ? kDropDownPixels : 0;
-    MoveWindow(control.hwnd, ToPixelsX(control.spec.left), ToPixelsY(control.spec.top),
-               ToPixelsX(control.spec.width), ToPixelsY(control.spec.height) + dropDown, TRUE);
+    const int dropDown = control.layout.kind == ControlKind::kDriveList ? kDropDownPixels : 0;
+    MoveWindow(control.hwnd, ToPixelsX(control.layout.left), ToPixelsY(control.layout.top),
+               ToPixelsX(control.layout.width), ToPixelsY(control.layout.height) + dropDown, TRUE);
   } else {
     InvalidateImage(window, control);
   }
 }
 
 void Win32Windowing::InvalidateImage(WindowData& window, ControlData& control) {
-  if (control.spec.container == kNoControl) return;
-  HWND box = window.controls.at(static_cast<std::size_t>(control.spec.container))->hwnd;
+  if (control.layout.container == kNoControl) return;
+  HWND box = window.controls.at(static_cast<std::size_t>(control.layout.container))->hwnd;
   if (box != nullptr) InvalidateRect(box, nullptr, FALSE);
 }
 
@@ -285,10 +285,10 @@ void Win32Windowing::SetControlBounds(WindowId window, ControlId control, double
   WindowData& w = Get(window);
   ControlData& c = *w.controls.at(static_cast<std::size_t>(control));
   InvalidateImage(w, c);
-  c.spec.left = left;
-  c.spec.top = top;
-  c.spec.width = width;
-  c.spec.height = height;
+  c.layout.left = left;
+  c.layout.top = top;
+  c.layout.width = width;
+  c.layout.height = height;
   PlaceControl(w, c);
 }
 
@@ -307,7 +307,7 @@ void Win32Windowing::SetControlCaption(WindowId window, ControlId control,
                                        const std::string& caption) {
   WindowData& w = Get(window);
   ControlData& c = *w.controls.at(static_cast<std::size_t>(control));
-  c.spec.caption = caption;
+  c.layout.caption = caption;
   if (c.hwnd != nullptr) {
     SetWindowTextA(c.hwnd, caption.c_str());
   } else {
@@ -330,13 +330,13 @@ bool Win32Windowing::LoadPicture(WindowId window, ControlId control, const std::
   c.bitmapWidth = info.bmWidth;
   c.bitmapHeight = info.bmHeight;
   // The box takes the bitmap's size plus its 2-pixel sunken border.
-  const int border = c.spec.kind == ControlKind::kPictureBox ? 4 : 0;
-  c.spec.width = (info.bmWidth + border) * twipsPerPixelX_;
-  c.spec.height = (info.bmHeight + border) * twipsPerPixelY_;
+  const int border = c.layout.kind == ControlKind::kPictureBox ? 4 : 0;
+  c.layout.width = (info.bmWidth + border) * twipsPerPixelX_;
+  c.layout.height = (info.bmHeight + border) * twipsPerPixelY_;
   PlaceControl(w, c);
   if (c.hwnd != nullptr) InvalidateRect(c.hwnd, nullptr, TRUE);
-  width = c.spec.width;
-  height = c.spec.height;
+  width = c.layout.width;
+  height = c.layout.height;
   return true;
 }
 
@@ -344,7 +344,7 @@ void Win32Windowing::SetListItems(WindowId window, ControlId control,
                                   const std::vector<std::string>& items, int selected) {
   ControlData& c = *Get(window).controls.at(static_cast<std::size_t>(control));
   if (c.hwnd == nullptr) return;
-  const bool combo = c.spec.kind == ControlKind::kDriveList;
+  const bool combo = c.layout.kind == ControlKind::kDriveList;
   SendMessageA(c.hwnd, WM_SETREDRAW, FALSE, 0);
   SendMessageA(c.hwnd, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
   for (const std::string& item : items) {
@@ -359,7 +359,7 @@ void Win32Windowing::SetListItems(WindowId window, ControlId control,
 int Win32Windowing::ListSelection(WindowId window, ControlId control) {
   ControlData& c = *Get(window).controls.at(static_cast<std::size_t>(control));
   if (c.hwnd == nullptr) return -1;
-  const bool combo = c.spec.kind == ControlKind::kDriveList;
+  const bool combo = c.layout.kind == ControlKind::kDriveList;
   return static_cast<int>(SendMessageA(c.hwnd, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
@@ -385,11 +385,11 @@ Win32Windowing::ControlData* Win32Windowing::ImageAt(WindowData& window, Control
   // The last-added shown image lies on top.
   for (std::size_t i = window.controls.size(); i-- > 0;) {
     ControlData& c = *window.controls[i];
-    if (c.spec.kind != ControlKind::kImage || !c.visible || c.spec.container != box) continue;
-    const int left = ToPixelsX(c.spec.left);
-    const int top = ToPixelsY(c.spec.top);
-    if (x >= left && x < left + ToPixelsX(c.spec.width) && y >= top &&
-        y < top + ToPixelsY(c.spec.height)) {
+    if (c.layout.kind != ControlKind::kImage || !c.visible || c.layout.container != box) continue;
+    const int left = ToPixelsX(c.layout.left);
+    const int top = ToPixelsY(c.layout.top);
+    if (x >= left && x < left + ToPixelsX(c.layout.width) && y >= top &&
+        y < top + ToPixelsY(c.layout.height)) {
       return &c;
     }
   }
@@ -411,18 +411,18 @@ void Win32Windowing::PaintPicture(WindowData& window, ControlData& box, HDC dc) 
   if (box.bitmap != nullptr) blit(box.bitmap, 0, 0);
   for (auto& control : window.controls) {
     ControlData& c = *control;
-    if (c.spec.container != box.id || !c.visible) continue;
-    const int x = ToPixelsX(c.spec.left);
-    const int y = ToPixelsY(c.spec.top);
-    if (c.spec.kind == ControlKind::kImage && c.bitmap != nullptr) {
+    if (c.layout.container != box.id || !c.visible) continue;
+    const int x = ToPixelsX(c.layout.left);
+    const int y = ToPixelsY(c.layout.top);
+    if (c.layout.kind == ControlKind::kImage && c.bitmap != nullptr) {
       blit(c.bitmap, x, y);
-    } else if (c.spec.kind == ControlKind::kLabel && !c.spec.caption.empty()) {
-      RECT area = {x, y, x + ToPixelsX(c.spec.width), y + ToPixelsY(c.spec.height)};
+    } else if (c.layout.kind == ControlKind::kLabel && !c.layout.caption.empty()) {
+      RECT area = {x, y, x + ToPixelsX(c.layout.width), y + ToPixelsY(c.layout.height)};
       HGDIOBJ oldFont = SelectObject(
           dc, c.font != nullptr ? c.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, RGB(255, 255, 255));
-      DrawTextA(dc, c.spec.caption.c_str(), -1, &area, DT_LEFT | DT_TOP | DT_NOPREFIX);
+      DrawTextA(dc, c.layout.caption.c_str(), -1, &area, DT_LEFT | DT_TOP | DT_NOPREFIX);
       SelectObject(dc, oldFont);
     }
   }
@@ -433,8 +433,8 @@ Win32Windowing::MouseTarget Win32Windowing::TargetAt(WindowData& window, Control
                                                      int y) {
   // A shown image takes the mouse over its own area; elsewhere the box does.
   if (ControlData* image = ImageAt(window, box.id, x, y)) {
-    return {image->id, (x - ToPixelsX(image->spec.left)) * twipsPerPixelX_,
-            (y - ToPixelsY(image->spec.top)) * twipsPerPixelY_};
+    return {image->id, (x - ToPixelsX(image->layout.left)) * twipsPerPixelX_,
+            (y - ToPixelsY(image->layout.top)) * twipsPerPixelY_};
   }
   return {box.id, x * twipsPerPixelX_, y * twipsPerPixelY_};
 }
@@ -517,7 +517,7 @@ LRESULT Win32Windowing::HandleWindow(WindowData& window, UINT message, WPARAM wP
       // default button, if there is one. Esc (IDCANCEL) presses nothing.
       if (LOWORD(wParam) == IDOK && lParam == 0) {
         for (auto& control : window.controls) {
-          if (control->spec.kind == ControlKind::kButton && control->spec.isDefault &&
+          if (control->layout.kind == ControlKind::kButton && control->layout.isDefault &&
               control->visible) {
             window.events->OnClick(control->id);
           }
@@ -527,7 +527,7 @@ LRESULT Win32Windowing::HandleWindow(WindowData& window, UINT message, WPARAM wP
       const int id = LOWORD(wParam) - kFirstChildId;
       if (id >= 0 && static_cast<std::size_t>(id) < window.controls.size()) {
         const int code = HIWORD(wParam);
-        const ControlKind kind = window.controls[static_cast<std::size_t>(id)]->spec.kind;
+        const ControlKind kind = window.controls[static_cast<std::size_t>(id)]->layout.kind;
         if (kind == ControlKind::kButton && code == BN_CLICKED) {
           window.events->OnClick(id);
         } else if (kind == ControlKind::kDriveList && code == CBN_SELCHANGE) {

@@ -18,8 +18,8 @@ class Win32Windowing : public Windowing {
   explicit Win32Windowing(HINSTANCE instance);
   ~Win32Windowing() override;
 
-  WindowId CreateWindow(const WindowSpec& spec, WindowEvents& events) override;
-  ControlId AddControl(WindowId window, const ControlSpec& spec) override;
+  WindowId CreateWindow(const WindowLayout& layout, WindowEvents& events) override;
+  ControlId AddControl(WindowId window, const ControlLayout& layout) override;
   void DestroyWindow(WindowId window) override;
   void SetCaption(WindowId window, const std::string& caption) override;
   void SetWindowBounds(WindowId window, double left, double top, double width,

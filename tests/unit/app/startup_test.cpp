@@ -112,7 +112,7 @@ TEST_F(StartUpTest, SeasonPageTakesLanguageAndSeasonFromTheRecord) {
   EXPECT_TRUE(Shown("imgSummerOn"));
   EXPECT_FALSE(Shown("imgWinterOn"));
   EXPECT_TRUE(Shown("lblSeason"));
-  EXPECT_EQ(fake.windowing.Control(app.frmMain().form.Id(), "lblSeason").spec.caption, "Estate");
+  EXPECT_EQ(fake.windowing.Control(app.frmMain().form.Id(), "lblSeason").layout.caption, "Estate");
   EXPECT_EQ(app.state.SelectedSeason, 3);
   EXPECT_EQ(app.frmMain().picSfondo.Width(), (300 + 4) * 15);
 }

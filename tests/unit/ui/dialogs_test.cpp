@@ -121,10 +121,10 @@ TEST(LanguageDialog, OffersTheLanguagesFoundInTheirPlaces) {
     const auto& english = fake.windowing.Control(window, "btnLanguage(0)");
     const auto& spanish = fake.windowing.Control(window, "btnLanguage(5)");
     EXPECT_TRUE(english.visible);
-    EXPECT_EQ(english.spec.caption, "English");
-    EXPECT_EQ(english.spec.top, 360);
+    EXPECT_EQ(english.layout.caption, "English");
+    EXPECT_EQ(english.layout.top, 360);
     EXPECT_TRUE(spanish.visible);
-    EXPECT_EQ(spanish.spec.top, 360 + 480 * 5) << "missing languages leave gaps";
+    EXPECT_EQ(spanish.layout.top, 360 + 480 * 5) << "missing languages leave gaps";
     EXPECT_FALSE(fake.windowing.Control(window, "btnLanguage(1)").visible);
     EXPECT_EQ(fake.windowing.Window(window).caption, "LANGUAGE SELECTION");
     fake.windowing.ClickControl(window, fake.windowing.FindControl(window, "btnLanguage(5)"));
@@ -149,15 +149,15 @@ TEST(LanguageDialog, IsNotShownWhenThereIsNoLanguageToChoose) {
 TEST(WindowPlacement, CentresWithoutClampingAndKeepsPixelOffsets) {
   FakePlatform fake;
   struct NoEvents : platform::WindowEvents {} events;
-  platform::WindowSpec spec;
-  spec.clientWidth = 100;
-  spec.clientHeight = 100;
-  Form window(fake.windowing, spec, events);
-  platform::ControlSpec boxSpec;
-  boxSpec.kind = platform::ControlKind::kPictureBox;
-  boxSpec.width = 5475;
-  boxSpec.height = 6750;
-  Control& box = window.AddControl(boxSpec);
+  platform::WindowLayout layout;
+  layout.clientWidth = 100;
+  layout.clientHeight = 100;
+  Form window(fake.windowing, layout, events);
+  platform::ControlLayout boxLayout;
+  boxLayout.kind = platform::ControlKind::kPictureBox;
+  boxLayout.width = 5475;
+  boxLayout.height = 6750;
+  Control& box = window.AddControl(boxLayout);
   FitWindowToPicture(window, box);
   EXPECT_EQ(window.Width(), 5595);
   EXPECT_EQ(window.Height(), 7150);
@@ -172,10 +172,10 @@ TEST(WindowPlacement, CentresWithoutClampingAndKeepsPixelOffsets) {
     EXPECT_EQ(window.Top(), s.top) << s.width;
   }
 
-  platform::ControlSpec imageSpec;
-  imageSpec.left = 2040;
-  imageSpec.top = 1260;
-  Control& image = window.AddControl(imageSpec);
+  platform::ControlLayout imageLayout;
+  imageLayout.left = 2040;
+  imageLayout.top = 1260;
+  Control& image = window.AddControl(imageLayout);
   ScaleControlPosition(image, platform::ScreenMetrics{0, 0, 15, 15});
   EXPECT_EQ(image.Left(), 2040);
   ScaleControlPosition(image, platform::ScreenMetrics{0, 0, 12, 12});
