@@ -85,6 +85,12 @@ Status MemoryFileSystem::Resolve(const std::string& path, bool wildcards,
 
 // Finds the folder holding the path's last part and the entry itself (null
 // when missing). The root has no parent.
+Status MemoryFileSystem::Locate(const std::string& path, WindowsPath& resolved, Node*& parent,
+                                Node*& node) const {
+  if (Status s = Resolve(path, false, resolved); s != status::kOk) return s;
+  return Walk(resolved, parent, node);
+}
+
 Status MemoryFileSystem::Walk(const WindowsPath& path, Node*& parent, Node*& node) const {
   Drive* drive = FindDrive(path.drive);
   if (drive == nullptr) return status::kPathNotFound;
@@ -107,10 +113,9 @@ std::string MemoryFileSystem::CurrentFolder() {
 
 Status MemoryFileSystem::ChangeFolder(const std::string& path) {
   WindowsPath resolved;
-  if (Status s = Resolve(path, false, resolved); s != status::kOk) return s;
   Node* parent = nullptr;
   Node* node = nullptr;
-  if (Status s = Walk(resolved, parent, node); s != status::kOk) return s;
+  if (Status s = Locate(path, resolved, parent, node); s != status::kOk) return s;
   if (node == nullptr) return status::kFileNotFound;
   if (!node->folder) return kNotAFolder;
   currentFolder_ = FormatWindowsPath(resolved);
@@ -138,10 +143,9 @@ Status MemoryFileSystem::GetAttributes(const std::string& path, std::uint32_t& a
     return fault;
   }
   WindowsPath resolved;
-  if (Status s = Resolve(path, false, resolved); s != status::kOk) return s;
   Node* parent = nullptr;
   Node* node = nullptr;
-  if (Status s = Walk(resolved, parent, node); s != status::kOk) return s;
+  if (Status s = Locate(path, resolved, parent, node); s != status::kOk) return s;
   if (node == nullptr) return status::kFileNotFound;
   if (resolved.trailingSeparator && !node->folder) return status::kPathNotFound;
   attributes = node->ReportedAttributes();
@@ -153,10 +157,9 @@ Status MemoryFileSystem::SetAttributes(const std::string& path, std::uint32_t at
     return fault;
   }
   WindowsPath resolved;
-  if (Status s = Resolve(path, false, resolved); s != status::kOk) return s;
   Node* parent = nullptr;
   Node* node = nullptr;
-  if (Status s = Walk(resolved, parent, node); s != status::kOk) return s;
+  if (Status s = Locate(path, resolved, parent, node); s != status::kOk) return s;
   if (node == nullptr) return status::kFileNotFound;
   node->attributes = StoredAttributes(node->folder, attributes);
   return status::kOk;
@@ -188,10 +191,9 @@ Status MemoryFileSystem::FindEntries(const std::string& pattern, std::vector<Dir
 Status MemoryFileSystem::CreateFolder(const std::string& path) {
   if (Status fault = Begin(FsOp::kCreateFolder, true, {path}); fault != status::kOk) return fault;
   WindowsPath resolved;
-  if (Status s = Resolve(path, false, resolved); s != status::kOk) return s;
   Node* parent = nullptr;
   Node* node = nullptr;
-  if (Status s = Walk(resolved, parent, node); s != status::kOk) return s;
+  if (Status s = Locate(path, resolved, parent, node); s != status::kOk) return s;
   if (node != nullptr) return status::kAlreadyExists;
   auto folder = std::make_unique<Node>();
   folder->name = resolved.parts.back();
@@ -203,10 +205,9 @@ Status MemoryFileSystem::CreateFolder(const std::string& path) {
 Status MemoryFileSystem::RemoveFolder(const std::string& path) {
   if (Status fault = Begin(FsOp::kRemoveFolder, true, {path}); fault != status::kOk) return fault;
   WindowsPath resolved;
-  if (Status s = Resolve(path, false, resolved); s != status::kOk) return s;
   Node* parent = nullptr;
   Node* node = nullptr;
-  if (Status s = Walk(resolved, parent, node); s != status::kOk) return s;
+  if (Status s = Locate(path, resolved, parent, node); s != status::kOk) return s;
   if (node == nullptr) return status::kFileNotFound;
   if (!node->folder) return kNotAFolder;
   if (!node->children.empty()) return status::kDirNotEmpty;
@@ -218,10 +219,9 @@ Status MemoryFileSystem::RemoveFolder(const std::string& path) {
 Status MemoryFileSystem::DeleteFile(const std::string& path) {
   if (Status fault = Begin(FsOp::kDeleteFile, true, {path}); fault != status::kOk) return fault;
   WindowsPath resolved;
-  if (Status s = Resolve(path, false, resolved); s != status::kOk) return s;
   Node* parent = nullptr;
   Node* node = nullptr;
-  if (Status s = Walk(resolved, parent, node); s != status::kOk) return s;
+  if (Status s = Locate(path, resolved, parent, node); s != status::kOk) return s;
   if (node == nullptr) return status::kFileNotFound;
   if (node->folder || (node->attributes & attr::kReadOnly) != 0) return status::kAccessDenied;
   if (node->readers + node->writers > 0) return status::kSharingViolation;
@@ -234,16 +234,14 @@ Status MemoryFileSystem::CopyFile(const std::string& from, const std::string& to
   if (Status fault = Begin(FsOp::kCopyFile, true, {from, to}); fault != status::kOk) return fault;
   WindowsPath source;
   WindowsPath target;
-  if (Status s = Resolve(from, false, source); s != status::kOk) return s;
   Node* sourceParent = nullptr;
   Node* sourceNode = nullptr;
-  if (Status s = Walk(source, sourceParent, sourceNode); s != status::kOk) return s;
+  if (Status s = Locate(from, source, sourceParent, sourceNode); s != status::kOk) return s;
   if (sourceNode == nullptr) return status::kFileNotFound;
   if (sourceNode->folder) return status::kAccessDenied;
-  if (Status s = Resolve(to, false, target); s != status::kOk) return s;
   Node* targetParent = nullptr;
   Node* targetNode = nullptr;
-  if (Status s = Walk(target, targetParent, targetNode); s != status::kOk) return s;
+  if (Status s = Locate(to, target, targetParent, targetNode); s != status::kOk) return s;
   if (targetParent == nullptr) return status::kAccessDenied;  // a drive root
   if (targetNode != nullptr) {
     if (targetNode->folder) return status::kAccessDenied;
@@ -276,16 +274,14 @@ Status MemoryFileSystem::ReplaceFile(const std::string& from, const std::string&
   }
   WindowsPath source;
   WindowsPath target;
-  if (Status s = Resolve(from, false, source); s != status::kOk) return s;
   Node* sourceParent = nullptr;
   Node* sourceNode = nullptr;
-  if (Status s = Walk(source, sourceParent, sourceNode); s != status::kOk) return s;
+  if (Status s = Locate(from, source, sourceParent, sourceNode); s != status::kOk) return s;
   if (sourceNode == nullptr) return status::kFileNotFound;
   if (sourceNode->folder || sourceParent == nullptr) return status::kAccessDenied;
-  if (Status s = Resolve(to, false, target); s != status::kOk) return s;
   Node* targetParent = nullptr;
   Node* targetNode = nullptr;
-  if (Status s = Walk(target, targetParent, targetNode); s != status::kOk) return s;
+  if (Status s = Locate(to, target, targetParent, targetNode); s != status::kOk) return s;
   if (targetParent == nullptr) return status::kAccessDenied;
   if (sourceNode->readers + sourceNode->writers > 0) return status::kSharingViolation;
   if (targetNode == sourceNode) return status::kOk;

@@ -132,6 +132,8 @@ class MemoryFileSystem : public FileSystem {
   Status Begin(FsOp op, bool mutating, std::initializer_list<std::string> paths);
   Status Resolve(const std::string& path, bool wildcards, WindowsPath& resolved) const;
   Status Walk(const WindowsPath& path, Node*& parent, Node*& node) const;
+  // Resolve (no wildcards) and Walk in one.
+  Status Locate(const std::string& path, WindowsPath& resolved, Node*& parent, Node*& node) const;
   Drive* FindDrive(char letter) const;
   Drive& DriveOf(char letter);
   Status ChangeFolder(const std::string& path);
