@@ -208,18 +208,24 @@ int Watch(int intervalMs) {
   struct Seen {
     bool visible = false;
     std::string title;
+    // A window being destroyed can read as untitled for a moment; its
+    // "destroyed" event names the last title it had.
+    std::string lastTitle;
   };
   std::map<HWND, Seen> seen;
   for (HWND window : TopLevelWindows()) {
-    seen[window] = Seen{IsWindowVisible(window) != FALSE, WindowText(window)};
+    const std::string title = WindowText(window);
+    seen[window] = Seen{IsWindowVisible(window) != FALSE, title, title};
   }
   Print("{\"event\": \"ready\"}");
   DWORD start = GetTickCount();
   for (;;) {
     std::map<HWND, Seen> now;
     for (HWND window : TopLevelWindows()) {
-      Seen state{IsWindowVisible(window) != FALSE, WindowText(window)};
+      Seen state{IsWindowVisible(window) != FALSE, WindowText(window), {}};
       auto before = seen.find(window);
+      state.lastTitle = !state.title.empty() || before == seen.end() ? state.title
+                                                                     : before->second.lastTitle;
       const char* event = nullptr;
       if (before == seen.end()) {
         event = state.visible ? "shown" : "created";
@@ -241,7 +247,7 @@ int Watch(int intervalMs) {
       if (!now.count(window)) {
         Print("{\"event\": \"destroyed\", \"ms\": " + std::to_string(GetTickCount() - start) +
               ", \"hwnd\": " + JsonString(HandleText(window)) +
-              ", \"title\": " + JsonString(state.title) + "}");
+              ", \"title\": " + JsonString(state.lastTitle) + "}");
       }
     }
     seen = std::move(now);
